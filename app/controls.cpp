@@ -1,0 +1,73 @@
+#include "app/controls.h"
+
+#include "app/picture_box.h"
+#include "app/twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace trevalo::app {
+
+QString element_name(const char* array, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index);
+}
+
+QFont arial(int point_size, bool bold)
+{
+    QFont font(QStringLiteral("Arial"), point_size, bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QGroupBox* make_frame(QWidget* parent, const char* name, const char* caption, int left, int top,
+                      int width, int height, int point_size)
+{
+    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFont(arial(point_size));
+    frame->setGeometry(area(left, top, width, height));
+    return frame;
+}
+
+QLabel* make_label(QWidget* parent, const QString& name, const QString& caption, int width, int height,
+                   bool centred)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->resize(px(width), px(height));
+    label->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QComboBox* make_list(QWidget* parent, const QString& name, int width, int height)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(false);
+    list->resize(px(width), px(height));
+    list->setFocusPolicy(Qt::StrongFocus);
+    return list;
+}
+
+QPushButton* make_button(QWidget* parent, const char* name, const char* caption, int left, int top,
+                         int width, int height)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(arial(12, true));
+    button->setGeometry(area(left, top, width, height));
+    return button;
+}
+
+PictureBox* make_hidden_picture(QWidget* parent, const QString& name, int left, int top)
+{
+    auto* picture = new PictureBox(parent);
+    picture->setObjectName(name);
+    picture->move(at(left, top));
+    picture->hide();
+    return picture;
+}
+
+}  // namespace trevalo::app

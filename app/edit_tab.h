@@ -1,0 +1,77 @@
+#pragma once
+
+// The "Edit" tab page: builds its controls, forwards what the user does to
+// the edit model and applies what the model reports as changed.
+
+#include "editor/edit_model.h"
+
+#include <QWidget>
+
+#include <array>
+#include <unordered_map>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QStringListModel;
+
+namespace trevalo::app {
+
+class PictureBox;
+struct Pictures;
+
+class EditTab : public QWidget {
+    Q_OBJECT
+public:
+    EditTab(editor::EditModel& model, const Pictures& pictures, QWidget* parent = nullptr);
+
+    // Brings every control in line with the model; used once after start-up.
+    void apply_all();
+    // Applies what the model changed since the last call.
+    void apply_changes();
+
+    QPushButton* save_button() const { return command_save_; }
+
+private:
+    void build_grids();
+    void build_selectors();
+    void build_settings();
+    void build_picture_sources();
+    void connect_list(QComboBox* list, editor::ControlRef ref);
+
+    void apply(const editor::Change& change);
+    void apply_combo(editor::ControlRef ref, std::uint16_t props);
+    void apply_lamp(editor::Ctl grid, int lamp, std::uint16_t props);
+    void apply_label(editor::ControlRef ref, std::uint16_t props);
+    void apply_option(editor::Ctl option);
+    QComboBox* combo(editor::ControlRef ref) const;
+    QLabel* label(editor::ControlRef ref) const;
+    QRadioButton* option(editor::Ctl option) const;
+    QStringListModel* items_model(const editor::ItemList* items);
+
+    editor::EditModel& model_;
+    const Pictures& pictures_;
+
+    std::array<PictureBox*, editor::kLamps> image1_{}, image2_{};
+    std::array<QLabel*, editor::kSegments> label_seg_s_{}, label_seg_i_{}, label_s_{}, label_i_{};
+    std::array<QComboBox*, editor::kSegments> combo_s_{}, combo_i_{};
+    QComboBox* combo_type_ = nullptr;
+    QComboBox* combo_min_ = nullptr;
+    QComboBox* combo_weight_ = nullptr;
+    QRadioButton* option_gen_ = nullptr;
+    QRadioButton* option_sil_ = nullptr;
+    QRadioButton* option_mph_ = nullptr;
+    QRadioButton* option_kph_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QGroupBox* frame7_ = nullptr;
+    QPushButton* command_save_ = nullptr;
+
+    // One item model per catalogue list, shared by every list showing it, so
+    // that a switch of model, unit or mode swaps models instead of refilling
+    // forty lists item by item.
+    std::unordered_map<const editor::ItemList*, QStringListModel*> items_models_;
+};
+
+}  // namespace trevalo::app

@@ -1,0 +1,45 @@
+#pragma once
+
+// The tool's one window: the "Edit" tab composes a custom workout program,
+// the "Record" tab shows the workouts a treadmill recorded.
+
+#include "editor/edit_model.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace trevalo::app {
+
+class EditTab;
+class RecordTab;
+class TabControl;
+struct Pictures;
+
+// The window title, on two lines where the platform can show them.
+QString window_title(bool multi_line);
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // Constructing the window runs its start-up: it opens complete, with the
+    // default program of the default model.
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    const editor::EditModel& edit_model() const { return edit_model_; }
+
+private:
+    void Form_Load();
+
+    std::unique_ptr<Pictures> pictures_;
+    editor::EditModel edit_model_;
+    TabControl* tabs_ = nullptr;
+    EditTab* edit_tab_ = nullptr;
+    RecordTab* record_tab_ = nullptr;
+};
+
+}  // namespace trevalo::app
+
+// The window's name as the rest of the tool knows it.
+using Form1 = trevalo::app::Form1;

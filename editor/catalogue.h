@@ -1,0 +1,68 @@
+#pragma once
+
+// The product catalogue: for every treadmill model, display unit and mode,
+// which values the Edit tab offers, their defaults, the lamp steps and which
+// top lamps react to clicks. Constant data; nothing here touches a control.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trevalo::editor {
+
+enum class Model : std::uint8_t { QM20 = 0, QM5 = 1, R300 = 2 };
+enum class Unit : std::uint8_t { MPH, KPH };
+enum class Mode : std::uint8_t { General, Silver };
+
+// The items of Combo_type, in order; the position is the model's number.
+inline constexpr std::array<std::string_view, 3> kModelNames{"QM-20", "QM-5", "R300"};
+
+// Combo_type's selected position, read as a model. Anything that is not
+// "QM-20" or "QM-5" counts as "R300", as the default file names do.
+Model model_from_index(int selected_index);
+
+// The word that starts the names proposed by the file dialogs.
+std::string_view file_word(Model model);
+
+int segments_shown(Model model);  // 16 for "R300", 20 otherwise
+
+using ItemList = std::vector<std::string>;
+
+// A list with the position selected after it is filled.
+struct ListWithDefault {
+    const ItemList* items;
+    int default_index;
+};
+
+// Each function returns a list that lives as long as the program, so callers
+// may compare lists by address: the same address means the same items.
+const ItemList& speed_items(Model model, Unit unit, Mode mode);
+const ItemList& incline_items(Mode mode);
+ListWithDefault time_items(Model model, Mode mode);
+ListWithDefault weight_items(Model model, Unit unit);
+
+struct TopLamps {
+    bool speed_enabled;
+    bool incline_enabled;
+};
+TopLamps top_lamps(Model model, Mode mode);
+
+// Lamp steps: level = value / step, truncated.
+int speed_step(Model model, Unit unit, Mode mode);
+int incline_step(Mode mode);
+
+// The list position that a click on a speed lamp of this level selects,
+// before the QM-20 shift (see speed_item_for_level).
+int speed_lamp_item(Model model, Unit unit, Mode mode, int level);
+
+// The position that a click on a speed lamp finally selects: on "QM-20" every
+// lamp above the bottom one moves on to the next item, so that each lamp means
+// the same speed on "QM-20" as on "QM-5".
+int speed_item_for_level(Model model, Unit unit, Mode mode, int level);
+
+std::string_view speed_frame_caption(Unit unit);   // "SPEED(MPH)" / "SPEED(KPH)"
+std::string_view weight_frame_caption(Unit unit);  // "Set_Weight(LBS)" / "Set_Weight(KG)"
+
+}  // namespace trevalo::editor

@@ -1,5 +1,6 @@
 #include "app/edit_tab.h"
 
+#include "app/compact_list_style.h"
 #include "app/controls.h"
 #include "app/picture_box.h"
 #include "app/pictures.h"
@@ -61,13 +62,16 @@ void EditTab::build_selectors()
 {
     auto* frame3 = make_frame(this, "Frame3_Edit", "", 120, 3360, 7740, 1695);
     auto* frame4 = make_frame(this, "Frame4_Edit", "", 120, 8040, 7740, 1695);
+    auto* compact = new CompactListStyle(this);
     for (int i = 0; i < kSegments; ++i) {
         label_s_[i] = make_label(frame3, element_name("Label_s", i), {}, 735, 255, true);
         label_s_[i]->setFont(arial(9));
         combo_s_[i] = make_list(frame3, element_name("Combo_s", i), 735, 300);
+        combo_s_[i]->setStyle(compact);
         connect_list(combo_s_[i], {Ctl::Combo_s, i});
         label_i_[i] = make_label(frame4, element_name("Label_i", i), {}, 735, 255, false);
         combo_i_[i] = make_list(frame4, element_name("Combo_i", i), 735, 300);
+        combo_i_[i]->setStyle(compact);
         connect_list(combo_i_[i], {Ctl::Combo_i, i});
     }
 }

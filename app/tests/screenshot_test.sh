@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Starts the real program on a real X server, waits for its window, takes a
+# screenshot and checks a few pixels of it: the first speed lamp is green.
+set -euo pipefail
+program=$1
+out=${2:-screenshots}
+mkdir -p "$out"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+xvfb_pid=$!
+read -r -t 20 display <&3 || fail "Xvfb did not start"
+export DISPLAY=":$display"
+"$program" &
+app_pid=$!
+cleanup() { kill "$app_pid" "$xvfb_pid" 2>/dev/null || true; wait 2>/dev/null || true; }
+trap cleanup EXIT
+
+title="TREVALO USB AP v0.9"
+for _ in $(seq 100); do
+    if xwininfo -root -tree 2>/dev/null | grep -q "\"$title\""; then break; fi
+    kill -0 "$app_pid" 2>/dev/null || fail "the program ended before showing its window"
+    sleep 0.1
+done
+info=$(xwininfo -name "$title") || fail "no window titled \"$title\""
+left=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+top=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+width=$(awk '/Width:/ {print $2}' <<<"$info")
+height=$(awk '/Height:/ {print $2}' <<<"$info")
+[ "$width" -ge 704 ] && [ "$height" -ge 667 ] || fail "window of ${width}x${height} cannot hold the tab control"
+sleep 0.5  # let the first paint land
+
+shot="$out/edit_tab.png"
+import -display "$DISPLAY" -window root -crop "${width}x${height}+${left}+${top}" +repage "$shot"
+[ -s "$shot" ] || fail "no screenshot"
+
+# Bottom lamp of segment 1: tab (8,8) + frame (8,24) + lamp (8,156) + centre (10,10).
+pixel() { /usr/bin/convert "$shot" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$1+$2" info:; }
+[ "$(pixel 34 198)" = "0,255,0" ] || fail "bottom speed lamp is $(pixel 34 198), not green"
+[ "$(pixel 34 178)" = "208,208,208" ] || fail "second speed lamp is $(pixel 34 178), not grey"
+echo "screenshot: $shot"

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringListModel>
 
 namespace trevalo::app {
 
@@ -46,6 +47,8 @@ QComboBox* make_list(QWidget* parent, const QString& name, int width, int height
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setEditable(false);
+    // Lists are refilled whole: a string list model takes a shared list at once.
+    list->setModel(new QStringListModel(list));
     list->resize(px(width), px(height));
     list->setFocusPolicy(Qt::StrongFocus);
     return list;

@@ -201,10 +201,9 @@ void EditTab::apply_combo(ControlRef ref, std::uint16_t props)
     const editor::ComboState& state = model_.combo(ref);
     QComboBox* list = combo(ref);
     if (props & editor::Items) {
-        if (state.items)
-            list->setModel(items_model(state.items));
-        else
-            list->clear();
+        // make_list gives every list a string list model of its own.
+        auto* items = static_cast<QStringListModel*>(list->model());
+        items->setStringList(state.items ? item_texts(state.items) : QStringList{});
     }
     if (props & (editor::Items | editor::Selection))
         list->setCurrentIndex(state.selected);
@@ -282,17 +281,15 @@ QRadioButton* EditTab::option(Ctl ctl) const
     }
 }
 
-QStringListModel* EditTab::items_model(const editor::ItemList* items)
+const QStringList& EditTab::item_texts(const editor::ItemList* items)
 {
-    QStringListModel*& model = items_models_[items];
-    if (!model) {
-        QStringList texts;
+    QStringList& texts = item_texts_[items];
+    if (texts.isEmpty()) {
         texts.reserve(static_cast<qsizetype>(items->size()));
         for (const std::string& text : *items)
             texts.append(QString::fromStdString(text));
-        model = new QStringListModel(texts, this);
     }
-    return model;
+    return texts;
 }
 
 }  // namespace trevalo::app

@@ -5,6 +5,7 @@
 
 #include "editor/edit_model.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -15,7 +16,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QStringListModel;
 
 namespace trevalo::app {
 
@@ -49,7 +49,7 @@ private:
     QComboBox* combo(editor::ControlRef ref) const;
     QLabel* label(editor::ControlRef ref) const;
     QRadioButton* option(editor::Ctl option) const;
-    QStringListModel* items_model(const editor::ItemList* items);
+    const QStringList& item_texts(const editor::ItemList* items);
 
     editor::EditModel& model_;
     const Pictures& pictures_;
@@ -68,10 +68,10 @@ private:
     QGroupBox* frame7_ = nullptr;
     QPushButton* command_save_ = nullptr;
 
-    // One item model per catalogue list, shared by every list showing it, so
-    // that a switch of model, unit or mode swaps models instead of refilling
-    // forty lists item by item.
-    std::unordered_map<const editor::ItemList*, QStringListModel*> items_models_;
+    // The texts of each catalogue list, converted once and shared by every
+    // list that shows it: a switch of model, unit or mode hands each list a
+    // shared copy instead of refilling it item by item.
+    std::unordered_map<const editor::ItemList*, QStringList> item_texts_;
 };
 
 }  // namespace trevalo::app

@@ -18,6 +18,12 @@ struct SpeedListCase {
     std::vector<std::string> tail;  // last items
 };
 
+void PrintTo(const SpeedListCase& c, std::ostream* os)
+{
+    *os << kModelNames[static_cast<int>(c.model)] << (c.unit == Unit::MPH ? " MPH " : " KPH ")
+        << (c.mode == Mode::General ? "General" : "Silver");
+}
+
 class SpeedLists : public ::testing::TestWithParam<SpeedListCase> {};
 
 TEST_P(SpeedLists, HoldTheCatalogueItemsInOrder)

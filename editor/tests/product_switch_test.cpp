@@ -35,6 +35,12 @@ struct PlacementCase {
     const char* caption;  // for labels; empty for lists
 };
 
+void PrintTo(const PlacementCase& c, std::ostream* os)
+{
+    *os << kModelNames[static_cast<int>(c.model)] << " control " << static_cast<int>(c.control.ctl) << '_'
+        << c.control.index;
+}
+
 class Placement : public ::testing::TestWithParam<PlacementCase> {};
 
 TEST_P(Placement, SelectorsStandInTheRowsOfTheModel)

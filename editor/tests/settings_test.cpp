@@ -27,6 +27,12 @@ struct DefaultsCase {
     bool incline_top_enabled;
 };
 
+void PrintTo(const DefaultsCase& c, std::ostream* os)
+{
+    *os << kModelNames[static_cast<int>(c.model)] << (c.unit == Unit::MPH ? " MPH " : " KPH ")
+        << (c.mode == Mode::General ? "General" : "Silver");
+}
+
 class Defaults : public ::testing::TestWithParam<DefaultsCase> {};
 
 TEST_P(Defaults, EverySettingStartsFromItsCatalogueDefaults)

@@ -4,8 +4,11 @@
 #include "app/edit_tab.h"
 #include "app/pictures.h"
 #include "app/record_tab.h"
+#include "app/save_command.h"
 #include "app/tab_control.h"
 #include "app/twips.h"
+
+#include <QPushButton>
 
 namespace trevalo::app {
 
@@ -40,6 +43,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     tabs_->addPage(edit_tab_, QStringLiteral("Edit"));
     tabs_->addPage(record_tab_, QStringLiteral("Record"));
     tabs_->setCurrentIndex(0);
+
+    auto* save = new SaveCommand(this, edit_model_);
+    connect(edit_tab_->save_button(), &QPushButton::clicked, save, &SaveCommand::Command_save_Click);
 
     Form_Load();
 }

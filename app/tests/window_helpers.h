@@ -2,7 +2,13 @@
 
 #include "app/form1.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -33,6 +39,32 @@ inline void click_option(const QWidget& window, const QString& name)
 {
     QWidget* button = control(window, name);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+// Runs `handle` on the next modal dialog the window opens (file dialogs and
+// message boxes run their own event loop, so the test acts from a timer).
+// `seen` tells afterwards whether one came. Delete the returned timer to
+// stop waiting.
+inline QPointer<QTimer> on_next_modal(std::function<void(QWidget*)> handle, bool* seen = nullptr)
+{
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    if (seen)
+        *seen = false;
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, handle, seen] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal && ++*tries < 500)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (modal) {
+            if (seen)
+                *seen = true;
+            handle(modal);
+        }
+    });
+    timer->start(10);
+    return timer;
 }
 
 // A shown window, as a user gets it.

@@ -117,3 +117,48 @@ TEST_F(WindowSettings, ChoicesInTheTimeAndWeightListsReachTheProgram)
 
 }  // namespace
 }  // namespace trevalo::app
+
+namespace trevalo::app {
+namespace {
+
+using testing::control;
+using testing::ShownWindow;
+
+using WindowEditing = ShownWindow;
+
+TEST_F(WindowEditing, ALampClickSelectsTheSpeedAndAListChoiceRepaintsTheColumn)
+{
+    QTest::keyClick(control(window, "Combo_type"), Qt::Key_Up);  // "QM-5"
+    QTest::mouseClick(control(window, "Image1_27"), Qt::LeftButton);
+    EXPECT_EQ(control<QComboBox>(window, "Combo_s_3")->currentText(), "6");
+    EXPECT_EQ(shown_column(window, "Image1", "Image_G", 3), "11110000");
+
+    auto* list = control<QComboBox>(window, "Combo_s_3");
+    QTest::keyClick(list, Qt::Key_End);  // "13.8"
+    EXPECT_EQ(list->currentText(), "13.8");
+    EXPECT_EQ(shown_column(window, "Image1", "Image_G", 3), "11111111");
+    QTest::keyClick(list, Qt::Key_Home);  // "0.5"
+    EXPECT_EQ(shown_column(window, "Image1", "Image_G", 3), "10000000");
+
+    QTest::mouseClick(control(window, "Image2_29"), Qt::LeftButton);
+    EXPECT_EQ(control<QComboBox>(window, "Combo_i_3")->currentText(), "10");
+    EXPECT_EQ(shown_column(window, "Image2", "Image_R", 3), "11111100");
+    QTest::keyClick(control(window, "Combo_i_3"), Qt::Key_Down);  // "11": same lamps
+    EXPECT_EQ(window.edit_model().state().seg_i[3], 11);
+    EXPECT_EQ(shown_column(window, "Image2", "Image_R", 3), "11111100");
+    EXPECT_EQ(shown_column(window, "Image2", "Image_R", 2), "10000000");
+}
+
+TEST_F(WindowEditing, DisabledTopLampsIgnoreClicks)
+{
+    QTest::keyClick(control(window, "Combo_type"), Qt::Key_Up);  // "QM-5"
+    testing::click_option(window, "Option_sil");
+    QTest::mouseClick(control(window, "Image1_7"), Qt::LeftButton);
+    QTest::mouseClick(control(window, "Image2_7"), Qt::LeftButton);
+    EXPECT_EQ(shown_column(window, "Image1", "Image_G", 0), "10000000");
+    EXPECT_EQ(shown_column(window, "Image2", "Image_R", 0), "10000000");
+    EXPECT_EQ(control<QComboBox>(window, "Combo_s_0")->currentText(), "0.5");
+}
+
+}  // namespace
+}  // namespace trevalo::app

@@ -1,0 +1,83 @@
+#pragma once
+
+// Reads a workout record file into the record store. The file is text of
+// single-byte characters; a line's length alone says what it is:
+//   16  a header: opens a new record, its text is the workout's date and time
+//    6  the record's weight (3) and unit marker (3)
+//   26  one sample: minutes, seconds, calories, pulse, incline, distance, speed
+// Other lines are skipped. Lines end at CR LF, LF or a lone CR.
+//
+// The reader is fed the file in chunks of any size, so that a large file is
+// never held whole in memory.
+
+#include "records/record_store.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trevalo::records {
+
+enum class LoadFailure {
+    EmptyFile,
+    NotANumber,
+    OutOfRange,          // outside the 16-bit range
+    LineBeforeHeader,    // a weight or sample line before any header line
+    TooManyRecords,      // a header line past the 1024th
+    TooManySamples,      // a sample line past the 1025th of one record
+};
+
+struct LoadError {
+    LoadFailure failure;
+    int line = 0;       // 1-based; 0 for the file as a whole
+    std::string field;  // the field that failed, empty when no field did
+
+    // In words for the user: "Line 12, speed: not a number."
+    std::string message() const;
+    friend bool operator==(const LoadError&, const LoadError&) = default;
+};
+
+class RecordReader {
+public:
+    // Clears the store; `names` receives one header text per record.
+    RecordReader(RecordStore& store, std::vector<std::string>& names);
+
+    // Reads the next part of the file. Returns false once the load has failed;
+    // later chunks are then ignored.
+    bool feed(std::string_view chunk);
+    // Reads what is left after the last chunk and closes the last record.
+    bool finish();
+
+    const std::optional<LoadError>& error() const { return error_; }
+    int records() const { return r_; }
+
+private:
+    void take_line(std::string_view line);
+    void header_line(std::string_view line);
+    void weight_line(std::string_view line);
+    void sample_line(std::string_view line);
+    void finish_record(int q);
+    void fail(LoadFailure failure, std::string field = {});
+
+    RecordStore& store_;
+    std::vector<std::string>& names_;
+    std::optional<LoadError> error_;
+
+    std::string partial_;     // the start of a line that a chunk cut off
+    bool after_cr_ = false;   // the last chunk ended in CR: a leading LF belongs to it
+    bool any_input_ = false;
+    int line_no_ = 0;
+
+    int r_ = 0;  // records begun
+    int n_ = 0;  // samples of the current record
+    double first_calories_ = 0, first_distance_ = 0, first_time_ = 0;
+    std::int16_t last_calories_ = 0, last_time_ = 0;
+    double last_distance_ = 0;
+};
+
+// Reads a whole file held in memory.
+std::optional<LoadError> read_records(std::string_view file, RecordStore& store,
+                                      std::vector<std::string>& names);
+
+}  // namespace trevalo::records

@@ -1,0 +1,158 @@
+#include "records/record_view.h"
+
+#include "records/result_text.h"
+
+#include <utility>
+
+namespace trevalo::records {
+
+namespace {
+
+// The pulse line: one point per column, at the column's centre; one pulse
+// level is 120 twips (10 beats per minute) above the bottom at 2760.
+constexpr int kFirstPointX = 570;
+constexpr int kColumnWidth = 300;
+int pulse_y(int level) { return 2760 - 120 * level; }
+
+}  // namespace
+
+RecordView::RecordView() : store_(std::make_unique<RecordStore>())
+{
+    incline_scale_.fill("Label1");
+    pulse_scale_.fill("Label1");
+}
+
+void RecordView::Form_Load()
+{
+    for (LineState& line : lines_)
+        line.visible = false;
+    for (int j = 0; j < kScaleLabels; ++j) {
+        speed_scale_[j] = scale_label_caption(j);
+        incline_scale_[j] = scale_label_caption(j);
+    }
+    for (int j = 0; j < kPulseLabels; ++j)
+        pulse_scale_[j] = pulse_label_caption(j);
+    scroll_.visible = false;
+    changes_ |= SpeedScale | Scroll | Charts;
+}
+
+// --- Loading ------------------------------------------------------------------
+
+void RecordView::begin_load()
+{
+    clear_summary();
+    dates_.clear();
+    selected_ = -1;
+    scroll_.visible = false;
+    clear_charts();
+    changes_ |= DateItems | DateSelection | Scroll;
+    reader_ = std::make_unique<RecordReader>(*store_, dates_);
+}
+
+std::optional<LoadError> RecordView::end_load()
+{
+    changes_ |= DateItems;
+    const std::optional<LoadError> error = reader_->error();
+    const int records = reader_->records();
+    reader_.reset();
+    if (error || records == 0)
+        return error;
+    choose_date(records - 1);
+    // Showing a record twice changes nothing; the load has always done so.
+    Combo_date_Click();
+    return std::nullopt;
+}
+
+void RecordView::clear_summary()
+{
+    summary_ = {"Time", "Calories", "Distance", "Weight"};
+    changes_ |= Summary;
+}
+
+void RecordView::clear_charts()
+{
+    speed_bars_.fill(0);
+    incline_bars_.fill(0);
+    for (LineState& line : lines_)
+        line.visible = false;
+    changes_ |= Charts;
+}
+
+// --- User actions ---------------------------------------------------------------
+
+void RecordView::choose_date(int index)
+{
+    if (index < 0 || index >= static_cast<int>(dates_.size()))
+        return;
+    selected_ = index;
+    changes_ |= DateSelection;
+    Combo_date_Click();
+}
+
+void RecordView::scroll_to(int value)
+{
+    if (!scroll_.visible || value < 0 || value > scroll_.maximum || value == scroll_.value)
+        return;
+    set_scroll_value(value);
+    HScroll1_Change();
+}
+
+void RecordView::set_scroll_value(int value)
+{
+    scroll_.value = value;
+    changes_ |= Scroll;
+}
+
+// --- Handlers -------------------------------------------------------------------
+
+void RecordView::Combo_date_Click()
+{
+    if (selected_ < 0)
+        return;
+    const RecordTotals& record = store_->record(selected_);
+    scroll_.maximum = record.rec_count > kColumns ? record.rec_count - kColumns : 0;
+    scroll_.visible = record.rec_count > kColumns;
+    set_scroll_value(0);
+    HScroll1_Change();
+
+    summary_ = {time_caption(record), calories_caption(record), distance_caption(record), weight_caption(record)};
+    const bool imperial = RecordStore::imperial(record);
+    speed_frame_ = records::speed_frame_caption(imperial);
+    for (int j = 0; j < kScaleLabels; ++j)
+        speed_scale_[j] = records::speed_scale_caption(imperial, j);
+    changes_ |= Summary | SpeedScale;
+}
+
+// Each segment starts where the one before it ends, read back from that
+// segment: the columns are drawn in ascending order.
+void RecordView::HScroll1_Change()
+{
+    if (selected_ < 0)
+        return;
+    const int s0 = scroll_.value;
+    scroll_.start_caption = std::to_string(s0 + 1);
+    scroll_.end_caption = std::to_string(s0 + kColumns);
+    for (int k = 0; k < kColumns; ++k) {
+        const SampleLevels& sample = std::as_const(*store_).sample(selected_, s0 + k);
+        speed_bars_[k] = sample.rec_speed;
+        incline_bars_[k] = sample.rec_incline;
+        LineState& line = lines_[k];
+        line.visible = sample.rec_speed != 0;
+        const auto y = static_cast<float>(pulse_y(sample.rec_pulse));
+        if (k == 0) {
+            line.x1 = kFirstPointX;
+            line.y1 = y;
+            line.x2 = line.x1;
+            line.y2 = y;
+        } else {
+            const LineState& previous = lines_[k - 1];
+            line.x1 = previous.x2;
+            line.y1 = previous.y2;
+            line.x2 = line.x1 + kColumnWidth;
+            line.y2 = y;
+        }
+    }
+    changes_ |= Scroll | Charts;
+}
+
+}  // namespace trevalo::records

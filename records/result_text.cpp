@@ -1,0 +1,56 @@
+#include "records/result_text.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace trevalo::records {
+
+std::string time_text(int seconds)
+{
+    const std::string sign = seconds < 0 ? "-" : "";
+    const int t = std::abs(seconds);
+    const int s = t % 60;
+    return sign + std::to_string(t / 60) + kFullWidthColon + (s < 10 ? "0" : "") + std::to_string(s);
+}
+
+std::string distance_text(double distance)
+{
+    // Round to 15 significant digits first, then write the shortest text
+    // that reads back as that number, never in exponent form.
+    char buffer[400];
+    const auto general = std::to_chars(buffer, buffer + sizeof buffer, distance, std::chars_format::general, 15);
+    double rounded = 0;
+    std::from_chars(buffer, general.ptr, rounded);
+    if (rounded == 0)
+        rounded = 0;  // no "-0"
+    const auto fixed = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed);
+    return fixed.ec == std::errc{} ? std::string(buffer, fixed.ptr) : std::string("0");
+}
+
+std::string time_caption(const RecordTotals& record)
+{
+    return "Time(m:s) " + time_text(record.rec_time);
+}
+
+std::string calories_caption(const RecordTotals& record)
+{
+    return std::string("Calories") + kFullWidthColon + std::to_string(record.rec_calories) + " Kcal";
+}
+
+std::string distance_caption(const RecordTotals& record)
+{
+    return std::string("Distance") + kFullWidthColon + distance_text(record.rec_distance) +
+           (RecordStore::imperial(record) ? " Mile" : " KM");
+}
+
+std::string weight_caption(const RecordTotals& record)
+{
+    return std::string("Weight") + kFullWidthColon + std::to_string(record.rec_weight) +
+           (RecordStore::imperial(record) ? " LBS" : " KG");
+}
+
+std::string speed_frame_caption(bool imperial) { return imperial ? "SPEED(MPH)" : "SPEED(KPH)"; }
+
+std::string speed_scale_caption(bool imperial, int j) { return std::to_string((imperial ? 2 : 3) * j); }
+
+}  // namespace trevalo::records

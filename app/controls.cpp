@@ -4,6 +4,7 @@
 #include "app/twips.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -62,6 +63,21 @@ QPushButton* make_button(QWidget* parent, const char* name, const char* caption,
     button->setFont(arial(12, true));
     button->setGeometry(area(left, top, width, height));
     return button;
+}
+
+void set_fitting_text(QLabel* label, const QString& text)
+{
+    const char* kBase = "fittingBasePointSize";
+    if (!label->property(kBase).isValid())
+        label->setProperty(kBase, label->font().pointSizeF());
+    QFont font = label->font();
+    for (double size = label->property(kBase).toDouble(); size >= 7; size -= 0.5) {
+        font.setPointSizeF(size);
+        if (QFontMetrics(font).tightBoundingRect(text).width() < label->width())
+            break;
+    }
+    label->setFont(font);
+    label->setText(text);
 }
 
 PictureBox* make_hidden_picture(QWidget* parent, const QString& name, int left, int top)

@@ -29,6 +29,10 @@ QLabel* make_label(QWidget* parent, const QString& name, const QString& caption,
 QComboBox* make_list(QWidget* parent, const QString& name, int width, int height);
 QPushButton* make_button(QWidget* parent, const char* name, const char* caption, int left, int top,
                          int width, int height);
+// Shows `text` in the label's own font where it fits, else in the largest
+// smaller size that does (down to 7 points): a number may grow longer than
+// its label was drawn for, and must not be cut off.
+void set_fitting_text(QLabel* label, const QString& text);
 // A picture source: holds a picture for other controls, never shown.
 PictureBox* make_hidden_picture(QWidget* parent, const QString& name, int left, int top);
 

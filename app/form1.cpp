@@ -39,7 +39,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     tabs_->setFont(arial(12));
     tabs_->setGeometry(area(kTabLeft, kTabTop, kTabWidth, kTabHeight));
     edit_tab_ = new EditTab(edit_model_, *pictures_);
-    record_tab_ = new RecordTab(*pictures_);
+    record_tab_ = new RecordTab(record_view_, *pictures_, [this] {
+        return QString::fromLatin1(editor::file_word(edit_model_.model())) + QStringLiteral("_REC");
+    });
     tabs_->addPage(edit_tab_, QStringLiteral("Edit"));
     tabs_->addPage(record_tab_, QStringLiteral("Record"));
     tabs_->setCurrentIndex(0);
@@ -58,8 +60,9 @@ void Form1::Form_Load()
     // the window manager adds the title bar and borders.
     setFixedSize(px(kTabWidth + 2 * kTabLeft), px(kTabHeight + 2 * kTabTop));
     edit_model_.Form_Load();
-    record_tab_->start_up();
+    record_view_.Form_Load();
     edit_tab_->apply_all();
+    record_tab_->apply_all();
 }
 
 }  // namespace trevalo::app

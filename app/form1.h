@@ -4,6 +4,7 @@
 // the "Record" tab shows the workouts a treadmill recorded.
 
 #include "editor/edit_model.h"
+#include "records/record_view.h"
 
 #include <QWidget>
 
@@ -28,12 +29,14 @@ public:
     ~Form1() override;
 
     const editor::EditModel& edit_model() const { return edit_model_; }
+    const records::RecordView& record_view() const { return record_view_; }
 
 private:
     void Form_Load();
 
     std::unique_ptr<Pictures> pictures_;
     editor::EditModel edit_model_;
+    records::RecordView record_view_;
     TabControl* tabs_ = nullptr;
     EditTab* edit_tab_ = nullptr;
     RecordTab* record_tab_ = nullptr;

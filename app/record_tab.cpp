@@ -7,16 +7,30 @@
 #include "app/twips.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStringListModel>
 
 namespace trevalo::app {
 
 using records::kColumns;
 
-RecordTab::RecordTab(const Pictures& pictures, QWidget* parent) : QWidget(parent), pictures_(pictures)
+namespace {
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+RecordTab::RecordTab(records::RecordView& model, const Pictures& pictures, std::function<QString()> proposed_name,
+                     QWidget* parent)
+    : QWidget(parent), model_(model), pictures_(pictures), proposed_name_(std::move(proposed_name))
 {
     setObjectName(QStringLiteral("SSTab1_Record"));
     build_charts();
@@ -25,65 +39,79 @@ RecordTab::RecordTab(const Pictures& pictures, QWidget* parent) : QWidget(parent
 
 void RecordTab::build_charts()
 {
-    auto* speed = make_frame(this, "Frame1_Record", "SPEED(MPH)", 120, 360, 6540, 2880, 9);
+    frame1_ = make_frame(this, "Frame1_Record", "SPEED(MPH)", 120, 360, 6540, 2880, 9);
     auto* incline = make_frame(this, "Frame2_Record", "INCLINE(%)", 120, 3240, 6540, 2880, 9);
     auto* pulse = make_frame(this, "Frame3_Record", "Pulse", 120, 6120, 6540, 2880, 9);
 
     for (int k = 0; k < kColumns; ++k) {
-        image_s_[k] = new PictureBox(speed);
+        const records::Position p = records::bar_position(k);
+        image_s_[k] = new PictureBox(frame1_);
         image_s_[k]->setObjectName(element_name("Image_s", k));
-        image_s_[k]->setPicture(pictures_.speed_bars[0]);
+        image_s_[k]->move(at(p.left, p.top));
         image_i_[k] = new PictureBox(incline);
         image_i_[k]->setObjectName(element_name("Image_i", k));
-        image_i_[k]->setPicture(pictures_.incline_bars[0]);
+        image_i_[k]->move(at(p.left, p.top));
     }
     for (int j = 0; j < records::kScaleLabels; ++j) {
-        label_record_s_[j] = make_label(speed, element_name("Label_record_s", j), {}, 255, 255, true);
-        label_record_i_[j] =
-            make_label(incline, element_name("Label_record_i", j), QStringLiteral("Label1"), 255, 255, true);
+        const records::Position p = records::scale_label_position(j);
+        label_record_s_[j] = make_label(frame1_, element_name("Label_record_s", j), {}, 255, 255, true);
+        label_record_s_[j]->move(at(p.left, p.top));
+        label_record_i_[j] = make_label(incline, element_name("Label_record_i", j), {}, 255, 255, true);
+        label_record_i_[j]->move(at(p.left, p.top));
     }
 
     auto* grid = new PictureBox(pulse);
     grid->setObjectName(QStringLiteral("Image_p"));
     grid->setPicture(pictures_.pulse_grid);
     grid->move(at(420, 240));
-    for (int j = 0; j < records::kPulseLabels; ++j)
-        label_record_p_[j] = make_label(pulse, element_name("Label_record_p", j), QStringLiteral("Label1"), 375, 255, true);
+    for (int j = 0; j < records::kPulseLabels; ++j) {
+        const records::Position p = records::pulse_label_position(j);
+        label_record_p_[j] = make_label(pulse, element_name("Label_record_p", j), {}, 375, 255, true);
+        label_record_p_[j]->move(at(p.left, p.top));
+    }
     auto* lines = new LineLayer(pulse);
     lines->setObjectName(QStringLiteral("Line1_layer"));
     for (int k = 0; k < kColumns; ++k) {
         line1_[k] = new LineSegment(lines);
         line1_[k]->setObjectName(element_name("Line1", k));
+        line1_[k]->setBorderWidth(records::kPulseLineWidth);
     }
 }
 
 void RecordTab::build_side()
 {
-    auto* date = make_list(this, QStringLiteral("Combo_date"), 1695, 300);
-    date->move(at(6840, 480));
+    combo_date_ = make_list(this, QStringLiteral("Combo_date"), 1695, 300);
+    combo_date_->move(at(6840, 480));
+    // Only a user's choice reaches the model: `activated` is not raised when
+    // the window itself changes the selection.
+    connect(combo_date_, &QComboBox::activated, this, [this](int index) {
+        model_.choose_date(index);
+        apply(model_.take_changes());
+    });
 
     auto* result = make_frame(this, "Frame4_Record", "Result", 6840, 960, 2775, 2415);
-    struct ResultLabel {
-        const char* name;
-        const char* caption;
-        int top;
-    };
-    for (const ResultLabel& r : {ResultLabel{"Label_time", "Time", 480}, ResultLabel{"Label_calo", "Calories", 960},
-                                 ResultLabel{"Label_dist", "Distance", 1440},
-                                 ResultLabel{"Label_weight", "Weight", 1920}}) {
-        QLabel* l = make_label(result, QLatin1String(r.name), QString::fromLatin1(r.caption), 2535, 375, false);
-        l->move(at(120, r.top));
+    const char* names[] = {"Label_time", "Label_calo", "Label_dist", "Label_weight"};
+    for (int i = 0; i < 4; ++i) {
+        results_[i] = make_label(result, QLatin1String(names[i]), {}, 2535, 375, false);
+        results_[i]->move(at(120, 480 + 480 * i));
     }
 
-    make_button(this, "Command_open", "Open File", 6840, 3600, 1935, 495);
+    auto* open = make_button(this, "Command_open", "Open File", 6840, 3600, 1935, 495);
+    connect(open, &QPushButton::clicked, this, &RecordTab::Command_open_Click);
 
     hscroll1_ = new QScrollBar(Qt::Horizontal, this);
     hscroll1_->setObjectName(QStringLiteral("HScroll1"));
     hscroll1_->setGeometry(area(480, 9000, 5745, 375));
-    hscroll1_->setRange(0, 0);
-    label_start_ = make_label(this, QStringLiteral("Label_start"), QStringLiteral("Label1"), 375, 375, true);
+    hscroll1_->setSingleStep(1);
+    hscroll1_->setPageStep(kColumns);
+    // The window blocks this signal while it sets the value itself.
+    connect(hscroll1_, &QScrollBar::valueChanged, this, [this](int value) {
+        model_.scroll_to(value);
+        apply(model_.take_changes());
+    });
+    label_start_ = make_label(this, QStringLiteral("Label_start"), {}, 375, 375, true);
     label_start_->move(at(120, 9060));
-    label_end_ = make_label(this, QStringLiteral("Label_end"), QStringLiteral("Label1"), 375, 375, true);
+    label_end_ = make_label(this, QStringLiteral("Label_end"), {}, 375, 375, true);
     label_end_->move(at(6240, 9060));
 
     for (int k = 0; k < 9; ++k) {
@@ -94,31 +122,135 @@ void RecordTab::build_side()
     }
 }
 
-void RecordTab::start_up()
+// --- Loading ------------------------------------------------------------------
+
+void RecordTab::Command_open_Click()
+{
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Record Files(*.cus)"));
+    dialog.selectFile(proposed_name_());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    load(dialog.selectedFiles().constFirst());
+}
+
+void RecordTab::load(const QString& path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    model_.begin_load();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        model_.end_load();
+        apply(model_.take_changes());
+        report(QStringLiteral("The record file could not be opened.\n\n%1\n\n%2").arg(shown, file.errorString()),
+               true);
+        return;
+    }
+    // Read in pieces: the largest record file is some 30 MB.
+    QByteArray chunk(1 << 18, Qt::Uninitialized);
+    QString read_error;
+    for (;;) {
+        const qint64 got = file.read(chunk.data(), chunk.size());
+        if (got < 0)
+            read_error = file.errorString();
+        if (got <= 0 || !model_.reader().feed(std::string_view(chunk.constData(), static_cast<std::size_t>(got))))
+            break;
+    }
+    if (read_error.isEmpty())
+        model_.reader().finish();
+    const int records = model_.reader().records();
+    const std::optional<records::LoadError> error = model_.end_load();
+    apply(model_.take_changes());
+
+    if (!read_error.isEmpty())
+        report(QStringLiteral("The record file could not be read to its end.\n\n%1\n\n%2").arg(shown, read_error),
+               true);
+    else if (error)
+        report(QStringLiteral("The record file could not be read.\n\n%1\n\n%2")
+                   .arg(shown, QString::fromStdString(error->message())),
+               true);
+    else if (records == 0)
+        report(QStringLiteral("No workouts were found in\n%1").arg(shown), false);
+}
+
+void RecordTab::report(const QString& message, bool failure)
+{
+    QMessageBox box(failure ? QMessageBox::Warning : QMessageBox::Information, QStringLiteral("TREVALO USB AP"),
+                    message, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("OpenMessage"));
+    box.exec();
+}
+
+// --- Applying the model -----------------------------------------------------
+
+void RecordTab::apply_all()
+{
+    model_.take_changes();
+    apply(0xFFFF);
+    for (int j = 0; j < records::kScaleLabels; ++j)
+        label_record_i_[j]->setText(text(model_.incline_scale_caption(j)));
+    for (int j = 0; j < records::kPulseLabels; ++j)
+        label_record_p_[j]->setText(text(model_.pulse_scale_caption(j)));
+}
+
+void RecordTab::apply(std::uint16_t changes)
+{
+    if (changes & records::DateItems) {
+        QStringList dates;
+        dates.reserve(static_cast<qsizetype>(model_.dates().size()));
+        for (const std::string& date : model_.dates())
+            dates.append(QString::fromLatin1(date.data(), static_cast<qsizetype>(date.size())));
+        static_cast<QStringListModel*>(combo_date_->model())->setStringList(dates);
+    }
+    if (changes & (records::DateItems | records::DateSelection))
+        combo_date_->setCurrentIndex(model_.selected_date());
+    if (changes & records::Summary) {
+        const std::string* captions[] = {&model_.label_time(), &model_.label_calo(), &model_.label_dist(),
+                                         &model_.label_weight()};
+        for (int i = 0; i < 4; ++i)
+            set_fitting_text(results_[i], text(*captions[i]));
+    }
+    if (changes & records::SpeedScale) {
+        frame1_->setTitle(text(model_.speed_frame_caption()));
+        for (int j = 0; j < records::kScaleLabels; ++j)
+            label_record_s_[j]->setText(text(model_.speed_scale_caption(j)));
+    }
+    if (changes & records::Scroll)
+        apply_scroll();
+    if (changes & records::Charts)
+        apply_charts();
+}
+
+void RecordTab::apply_scroll()
+{
+    const records::ScrollState& s = model_.scroll();
+    {
+        const QSignalBlocker blocker(hscroll1_);
+        hscroll1_->setRange(0, s.maximum);
+        hscroll1_->setValue(s.value);
+    }
+    hscroll1_->setVisible(s.visible);
+    label_start_->setVisible(s.visible);
+    label_end_->setVisible(s.visible);
+    set_fitting_text(label_start_, text(s.start_caption));
+    set_fitting_text(label_end_, text(s.end_caption));
+}
+
+void RecordTab::apply_charts()
 {
     for (int k = 0; k < kColumns; ++k) {
-        const records::Position p = records::bar_position(k);
-        image_s_[k]->move(at(p.left, p.top));
-        image_i_[k]->move(at(p.left, p.top));
-        line1_[k]->setBorderWidth(records::kPulseLineWidth);
-        line1_[k]->setVisible(false);
+        image_s_[k]->setPicture(pictures_.speed_bars[model_.speed_bar(k)]);
+        image_i_[k]->setPicture(pictures_.incline_bars[model_.incline_bar(k)]);
+        const records::LineState& l = model_.line(k);
+        line1_[k]->setX1(l.x1);
+        line1_[k]->setY1(l.y1);
+        line1_[k]->setX2(l.x2);
+        line1_[k]->setY2(l.y2);
+        line1_[k]->setVisible(l.visible);
     }
-    for (int j = 0; j < records::kScaleLabels; ++j) {
-        const records::Position p = records::scale_label_position(j);
-        const QString caption = QString::fromStdString(records::scale_label_caption(j));
-        for (QLabel* l : {label_record_s_[j], label_record_i_[j]}) {
-            l->move(at(p.left, p.top));
-            l->setText(caption);
-        }
-    }
-    for (int j = 0; j < records::kPulseLabels; ++j) {
-        const records::Position p = records::pulse_label_position(j);
-        label_record_p_[j]->move(at(p.left, p.top));
-        label_record_p_[j]->setText(QString::fromStdString(records::pulse_label_caption(j)));
-    }
-    for (QWidget* w : {static_cast<QWidget*>(hscroll1_), static_cast<QWidget*>(label_start_),
-                       static_cast<QWidget*>(label_end_)})
-        w->hide();
 }
 
 }  // namespace trevalo::app

@@ -1,13 +1,15 @@
 #pragma once
 
 // The "Record" tab page: the three charts, the workout list, the results and
-// the scroll bar under the charts.
+// the scroll bar under the charts. Forwards what the user does to the record
+// view model and applies what it reports as changed.
 
-#include "records/chart_layout.h"
+#include "records/record_view.h"
 
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
@@ -24,20 +26,37 @@ struct Pictures;
 class RecordTab : public QWidget {
     Q_OBJECT
 public:
-    explicit RecordTab(const Pictures& pictures, QWidget* parent = nullptr);
+    // `proposed_name` gives the file name the open dialog proposes.
+    RecordTab(records::RecordView& model, const Pictures& pictures, std::function<QString()> proposed_name,
+              QWidget* parent = nullptr);
 
-    // Places the chart controls and writes the fixed scales; part of start-up.
-    void start_up();
+    // Brings every control in line with the model; used once after start-up.
+    void apply_all();
+
+    // "Open File": asks for a record file and loads it.
+    void Command_open_Click();
+    // Loads a record file, telling the user what went wrong, if anything.
+    void load(const QString& path);
 
 private:
     void build_charts();
     void build_side();
+    void apply(std::uint16_t changes);
+    void apply_scroll();
+    void apply_charts();
+    void report(const QString& text, bool failure);
 
+    records::RecordView& model_;
     const Pictures& pictures_;
+    std::function<QString()> proposed_name_;
+
+    QGroupBox* frame1_ = nullptr;
     std::array<PictureBox*, records::kColumns> image_s_{}, image_i_{};
     std::array<LineSegment*, records::kColumns> line1_{};
     std::array<QLabel*, records::kScaleLabels> label_record_s_{}, label_record_i_{};
     std::array<QLabel*, records::kPulseLabels> label_record_p_{};
+    std::array<QLabel*, 4> results_{};  // time, calories, distance, weight
+    QComboBox* combo_date_ = nullptr;
     QScrollBar* hscroll1_ = nullptr;
     QLabel* label_start_ = nullptr;
     QLabel* label_end_ = nullptr;

@@ -2,6 +2,7 @@
 // every widget update and repaint included. Runs offscreen.
 
 #include "app/form1.h"
+#include "app/record_tab.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,6 +43,27 @@ void SwitchToQm20ThenR300(benchmark::State& state)
         state.SkipWithError("the switch did not happen");
 }
 BENCHMARK(SwitchToQm20ThenR300)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly();
+
+// "Open File" without the dialog: reading the largest record file, filling
+// Combo_date with its 1024 workouts and showing the last one.
+void OpenLargestRecordFile(benchmark::State& state)
+{
+    const QString path = qEnvironmentVariable("TREVALO_LARGEST_RECORD_FILE");
+    if (path.isEmpty()) {
+        state.SkipWithError("set TREVALO_LARGEST_RECORD_FILE");
+        return;
+    }
+    Form1 window;
+    window.show();
+    auto* tab = window.findChild<trevalo::app::RecordTab*>();
+    for (auto _ : state) {
+        tab->load(path);
+        QCoreApplication::processEvents();
+    }
+    if (window.record_view().dates().size() != 1024)
+        state.SkipWithError("the file did not load whole");
+}
+BENCHMARK(OpenLargestRecordFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 }  // namespace
 

@@ -1,8 +1,12 @@
 #include "records/record_reader.h"
 
+#include "records/fixed_field.h"
 #include "records/number_field.h"
+#include "records/sample_levels.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace trevalo::records {
@@ -19,11 +23,50 @@ std::string_view field(std::string_view line, std::size_t position, std::size_t 
     return line.substr(position - 1, length);
 }
 
-// Bars have eight lamps; a reading outside the treadmills' range must not
-// ask for a ninth.
-std::int16_t bar_level(std::int16_t level) { return std::clamp<std::int16_t>(level, 0, 8); }
+// The first CR or LF at or after p, or end. Eight bytes at a time: a record
+// file's lines are short and many, and one pass over the bytes is the cost
+// that every other reader of the file pays too.
+const char* line_end(const char* p, const char* end)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t ones = 0x0101010101010101ULL;
+        constexpr std::uint64_t highs = 0x8080808080808080ULL;
+        auto has = [](std::uint64_t w, std::uint8_t byte) {
+            const std::uint64_t x = w ^ (ones * byte);
+            return (x - ones) & ~x & highs;
+        };
+        auto ends = [&](const char* at) {
+            std::uint64_t w;
+            std::memcpy(&w, at, 8);
+            return has(w, '\r') | has(w, '\n');
+        };
+        // Most lines are samples: check that guess in one go.
+        if (end - p >= 32) {
+            const std::uint64_t first24 = ends(p) | ends(p + 8) | ends(p + 16);
+            const std::uint64_t last8 = ends(p + 24);
+            if (first24 == 0 && last8 != 0)
+                return p + 24 + std::countr_zero(last8) / 8;
+        }
+        for (; end - p >= 8; p += 8) {
+            // The lowest marked byte is always a true match.
+            if (const std::uint64_t found = ends(p))
+                return p + std::countr_zero(found) / 8;
+        }
+    }
+    while (p != end && *p != '\r' && *p != '\n')
+        ++p;
+    return p;
+}
 
 }  // namespace
+
+// The running displays of a sample line that was found to hold numbers.
+RecordReader::Running RecordReader::running(std::string_view line)
+{
+    const char* p = line.data();
+    return {fixed_field<3>(p + 6).value_or(0), fixed_field<4>(p + 17).value_or(0),
+            60 * fixed_field<2>(p).value_or(0) + fixed_field<2>(p + 3).value_or(0)};
+}
 
 std::string LoadError::message() const
 {
@@ -43,9 +86,24 @@ std::string LoadError::message() const
 }
 
 RecordReader::RecordReader(RecordStore& store, std::vector<std::string>& names)
-    : store_(store), names_(names)
+    : store_(store), names_(names), tables_(LevelTables::instance())
 {
-    store_.clear();
+    store_.begin_load();
+}
+
+// A load given up half way still leaves no stale sample behind.
+RecordReader::~RecordReader()
+{
+    if (!settled_)
+        settle();
+}
+
+void RecordReader::settle()
+{
+    if (r_ > 0)
+        finish_record(r_ - 1);
+    store_.settle_unreached(r_);
+    settled_ = true;
 }
 
 // The record being read keeps what was read before the failing line, so
@@ -53,8 +111,7 @@ RecordReader::RecordReader(RecordStore& store, std::vector<std::string>& names)
 void RecordReader::fail(LoadFailure failure, std::string field)
 {
     error_ = LoadError{failure, line_no_, std::move(field)};
-    if (r_ > 0)
-        finish_record(r_ - 1);
+    settle();
 }
 
 bool RecordReader::feed(std::string_view chunk)
@@ -70,16 +127,12 @@ bool RecordReader::feed(std::string_view chunk)
     after_cr_ = false;
 
     while (p != end && !error_) {
-        // Most lines end in LF or CR LF; a CR elsewhere ends a line too.
-        const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-        const char* stop = lf ? lf : end;
-        const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(stop - p)));
-        const char* line_end = cr ? cr : lf;
-        if (!line_end) {
+        const char* stop = line_end(p, end);
+        if (stop == end) {
             partial_.append(p, end);
             break;
         }
-        std::string_view line(p, static_cast<std::size_t>(line_end - p));
+        std::string_view line(p, static_cast<std::size_t>(stop - p));
         if (!partial_.empty()) {
             partial_.append(line);
             take_line(partial_);
@@ -87,8 +140,8 @@ bool RecordReader::feed(std::string_view chunk)
         } else {
             take_line(line);
         }
-        p = line_end + 1;
-        if (line_end == cr) {
+        p = stop + 1;
+        if (*stop == '\r') {
             if (p == end)
                 after_cr_ = true;
             else if (*p == '\n')
@@ -112,8 +165,7 @@ bool RecordReader::finish()
         if (error_)
             return false;
     }
-    if (r_ > 0)
-        finish_record(r_ - 1);
+    settle();
     return true;
 }
 
@@ -136,6 +188,7 @@ void RecordReader::header_line(std::string_view line)
         finish_record(r_ - 1);
     names_.emplace_back(line);
     n_ = 0;
+    imperial_ = false;
     ++r_;
 }
 
@@ -143,7 +196,7 @@ void RecordReader::weight_line(std::string_view line)
 {
     if (r_ == 0)
         return fail(LoadFailure::LineBeforeHeader);
-    const auto weight = field_number(field(line, 1, 3));
+    const auto weight = fixed_field<3>(line.data());
     if (!weight)
         return fail(LoadFailure::NotANumber, "weight");
     const auto stored = to_int16(*weight);
@@ -152,6 +205,7 @@ void RecordReader::weight_line(std::string_view line)
     RecordTotals& record = store_.record(r_ - 1);
     record.rec_weight = *stored;
     record.rec_unit = field(line, 4, 3);
+    imperial_ = RecordStore::imperial(record);
 }
 
 void RecordReader::sample_line(std::string_view line)
@@ -162,54 +216,65 @@ void RecordReader::sample_line(std::string_view line)
         return fail(LoadFailure::TooManySamples);
 
     // Fields in the order they are used, so that the first bad one is named.
-    struct Field {
-        const char* name;
-        std::size_t position;
-        std::size_t length;
-        double value = 0;
-    };
-    Field fields[] = {{"calories", 7, 3}, {"distance", 18, 4}, {"minutes", 1, 2}, {"seconds", 4, 2},
-                      {"incline", 15, 2}, {"speed", 23, 4},    {"pulse", 11, 3}};
-    for (Field& f : fields) {
-        const auto value = field_number(field(line, f.position, f.length));
+    const char* p = line.data();
+    if (!fixed_field_is_number<3>(p + 6))
+        return fail(LoadFailure::NotANumber, "calories");
+    if (!fixed_field_is_number<4>(p + 17))
+        return fail(LoadFailure::NotANumber, "distance");
+    if (!fixed_field_is_number<2>(p + 0))
+        return fail(LoadFailure::NotANumber, "minutes");
+    if (!fixed_field_is_number<2>(p + 3))
+        return fail(LoadFailure::NotANumber, "seconds");
+    // Levels of plain fields come from the tables; others are computed.
+    std::int16_t levels[3];  // incline, speed, pulse
+    if (const auto incline = plain_number<2>(p + 14)) [[likely]] {
+        levels[0] = tables_.incline(*incline);
+    } else {
+        const auto value = field_number(field(line, 15, 2));
         if (!value)
-            return fail(LoadFailure::NotANumber, f.name);
-        f.value = *value;
+            return fail(LoadFailure::NotANumber, "incline");
+        const auto level = incline_level(*value);
+        if (!level)
+            return fail(LoadFailure::OutOfRange, "incline");
+        levels[0] = *level;
     }
-    const auto& [calories, distance, minutes, seconds, incline, speed, pulse] = fields;
-    const double time = 60 * minutes.value + seconds.value;
+    if (const auto speed = plain_number<4>(p + 22)) [[likely]] {
+        levels[1] = tables_.speed(*speed, imperial_);
+    } else {
+        const auto value = field_number(field(line, 23, 4));
+        if (!value)
+            return fail(LoadFailure::NotANumber, "speed");
+        const auto level = speed_level(*value, imperial_);
+        if (!level)
+            return fail(LoadFailure::OutOfRange, "speed");
+        levels[1] = *level;
+    }
+    if (const auto pulse = plain_number<3>(p + 10)) [[likely]] {
+        levels[2] = tables_.pulse(*pulse);
+    } else {
+        const auto value = field_number(field(line, 11, 3));
+        if (!value)
+            return fail(LoadFailure::NotANumber, "pulse");
+        const auto level = pulse_level(*value);
+        if (!level)
+            return fail(LoadFailure::OutOfRange, "pulse");
+        levels[2] = *level;
+    }
 
-    const RecordTotals& record = store_.record(r_ - 1);
-    const double speed_divisor = RecordStore::imperial(record) ? 2 : 3.2;
-    const auto last_calories = to_int16(calories.value);
-    const auto last_time = to_int16(time);
-    const auto incline_level = to_int16(incline.value / 2 + 1);
-    const auto speed_level = to_int16(speed.value / speed_divisor + 1);
-    const auto pulse_level = pulse.value >= 40 ? to_int16(pulse.value / 10 - 3) : std::optional<std::int16_t>(0);
-    if (!last_calories)
-        return fail(LoadFailure::OutOfRange, "calories");
-    if (!last_time)
-        return fail(LoadFailure::OutOfRange, "minutes");
-    if (!incline_level)
-        return fail(LoadFailure::OutOfRange, "incline");
-    if (!speed_level)
-        return fail(LoadFailure::OutOfRange, "speed");
-    if (!pulse_level)
-        return fail(LoadFailure::OutOfRange, "pulse");
-
+    // The running readings count only at the first and the last sample: the
+    // last is read when the record closes.
     if (n_ == 0) {
-        first_calories_ = calories.value;
-        first_distance_ = distance.value;
-        first_time_ = time;
+        const Running first = running(line);
+        first_calories_ = first.calories;
+        first_distance_ = first.distance;
+        first_time_ = first.time;
     }
-    last_calories_ = *last_calories;
-    last_distance_ = distance.value;
-    last_time_ = *last_time;
+    std::memcpy(last_line_.data(), p, kSampleLength);
 
     SampleLevels& sample = store_.sample(r_ - 1, n_);
-    sample.rec_incline = bar_level(*incline_level);
-    sample.rec_speed = bar_level(*speed_level);
-    sample.rec_pulse = *pulse_level;
+    sample.rec_incline = levels[0];
+    sample.rec_speed = levels[1];
+    sample.rec_pulse = levels[2];
     ++n_;
 }
 
@@ -219,17 +284,21 @@ void RecordReader::finish_record(int q)
 {
     RecordTotals& record = store_.record(q);
     record.rec_count = static_cast<std::int16_t>(n_);
+    store_.settle(q, n_);
     if (n_ == 0) {
         record.rec_calories = 0;
         record.rec_distance = 0;
         record.rec_time = 0;
         return;
     }
+    const Running last = running(std::string_view(last_line_.data(), kSampleLength));
+    const double last_calories = to_int16(last.calories).value_or(0);
+    const double last_time = to_int16(last.time).value_or(0);
     auto total = [](double first, double last) { return last > first ? last : first - last; };
-    // Both readings fit 16 bits and are whole, so their difference fits too.
-    record.rec_calories = to_int16(total(first_calories_, last_calories_)).value_or(0);
-    record.rec_distance = total(first_distance_, last_distance_);
-    record.rec_time = to_int16(total(first_time_, last_time_)).value_or(0);
+    // Readings of at most three digits: their totals fit 16 bits.
+    record.rec_calories = to_int16(total(first_calories_, last_calories)).value_or(0);
+    record.rec_distance = total(first_distance_, last.distance);
+    record.rec_time = to_int16(total(first_time_, last_time)).value_or(0);
 }
 
 std::optional<LoadError> read_records(std::string_view file, RecordStore& store, std::vector<std::string>& names)

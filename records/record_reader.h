@@ -12,6 +12,7 @@
 
 #include "records/record_store.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,8 +41,11 @@ struct LoadError {
 
 class RecordReader {
 public:
-    // Clears the store; `names` receives one header text per record.
+    // Starts from an empty store; `names` receives one header text per record.
     RecordReader(RecordStore& store, std::vector<std::string>& names);
+    ~RecordReader();
+    RecordReader(const RecordReader&) = delete;
+    RecordReader& operator=(const RecordReader&) = delete;
 
     // Reads the next part of the file. Returns false once the load has failed;
     // later chunks are then ignored.
@@ -58,22 +62,30 @@ private:
     void weight_line(std::string_view line);
     void sample_line(std::string_view line);
     void finish_record(int q);
+    // Closes the record being read and empties those never reached.
+    void settle();
+    struct Running {
+        double calories, distance, time;
+    };
+    static Running running(std::string_view sample_line);
     void fail(LoadFailure failure, std::string field = {});
 
     RecordStore& store_;
     std::vector<std::string>& names_;
+    const class LevelTables& tables_;
     std::optional<LoadError> error_;
 
     std::string partial_;     // the start of a line that a chunk cut off
     bool after_cr_ = false;   // the last chunk ended in CR: a leading LF belongs to it
     bool any_input_ = false;
+    bool settled_ = false;
     int line_no_ = 0;
 
+    bool imperial_ = false;  // the current record's marker is "LBS"
     int r_ = 0;  // records begun
     int n_ = 0;  // samples of the current record
     double first_calories_ = 0, first_distance_ = 0, first_time_ = 0;
-    std::int16_t last_calories_ = 0, last_time_ = 0;
-    double last_distance_ = 0;
+    std::array<char, 26> last_line_{};  // the current record's latest sample line
 };
 
 // Reads a whole file held in memory.

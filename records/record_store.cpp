@@ -5,15 +5,25 @@
 namespace trevalo::records {
 
 RecordStore::RecordStore()
-    : records_(kMaxRecords), samples_(static_cast<std::size_t>(kMaxRecords) * kMaxSamples)
+    : records_(kMaxRecords), samples_(static_cast<std::size_t>(kMaxRecords) * kMaxSamples), written_(kMaxRecords)
 {
 }
 
-void RecordStore::clear()
+void RecordStore::begin_load() { std::fill(records_.begin(), records_.end(), RecordTotals{}); }
+
+void RecordStore::settle(int r, int count)
 {
-    std::fill(records_.begin(), records_.end(), RecordTotals{});
-    std::fill_n(samples_.begin(), index(used_records_, 0), SampleLevels{});
-    used_records_ = 0;
+    std::int16_t& written = written_[static_cast<std::size_t>(r)];
+    if (count < written)
+        std::fill(samples_.begin() + static_cast<std::ptrdiff_t>(index(r, count)),
+                  samples_.begin() + static_cast<std::ptrdiff_t>(index(r, written)), SampleLevels{});
+    written = static_cast<std::int16_t>(count);
+}
+
+void RecordStore::settle_unreached(int first)
+{
+    for (int r = first; r < kMaxRecords; ++r)
+        settle(r, 0);
 }
 
 }  // namespace trevalo::records

@@ -35,15 +35,22 @@ class RecordStore {
 public:
     RecordStore();
 
-    // Every entry back to 0, every marker to empty text.
-    void clear();
+    // Starts a load: every record's totals back to 0 and its marker to empty
+    // text. A record's samples read 0 again once the load settles it, so that
+    // loading a large file does not write every sample slot twice.
+    void begin_load();
+    // Record r ends after `count` samples: the slots after them read 0.
+    void settle(int r, int count);
+    // The load ended before record `first`: those after it read 0 throughout.
+    void settle_unreached(int first);
 
     RecordTotals& record(int r) { return records_[static_cast<std::size_t>(r)]; }
     const RecordTotals& record(int r) const { return records_[static_cast<std::size_t>(r)]; }
     SampleLevels& sample(int r, int i)
     {
-        if (r >= used_records_)
-            used_records_ = r + 1;
+        std::int16_t& written = written_[static_cast<std::size_t>(r)];
+        if (i >= written)
+            written = static_cast<std::int16_t>(i + 1);
         return samples_[index(r, i)];
     }
     const SampleLevels& sample(int r, int i) const { return samples_[index(r, i)]; }
@@ -58,9 +65,8 @@ private:
 
     std::vector<RecordTotals> records_;
     std::vector<SampleLevels> samples_;
-    // Records whose samples were written since the last clear: clearing only
-    // those keeps a load of a small file from sweeping the whole store.
-    int used_records_ = 0;
+    // Per record, the slots past which every sample is 0.
+    std::vector<std::int16_t> written_;
 };
 
 }  // namespace trevalo::records

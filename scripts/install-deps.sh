@@ -6,6 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev python3
     xvfb x11-utils imagemagick
     # "Arial" resolves to Liberation Sans; WenQuanYi has the full-width colon.
     fonts-liberation fonts-wqy-microhei

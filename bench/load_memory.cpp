@@ -1,0 +1,47 @@
+// Peak memory of loading the largest record file into the real window,
+// offscreen: the process's peak resident size before and after the load.
+//
+// usage: load_memory FILE
+
+#include "app/form1.h"
+#include "app/record_tab.h"
+
+#include <QApplication>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+namespace {
+
+long peak_kib()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s FILE\n", argv[0]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Form1 window;
+    window.show();
+    QCoreApplication::processEvents();
+    const long before = peak_kib();
+    window.findChild<trevalo::app::RecordTab*>()->load(QString::fromLocal8Bit(argv[1]));
+    QCoreApplication::processEvents();
+    const long after = peak_kib();
+    std::printf("workouts loaded: %zu\n", window.record_view().dates().size());
+    std::printf("peak resident size before the load: %.1f MB\n", before / 1024.0);
+    std::printf("peak resident size after the load:  %.1f MB\n", after / 1024.0);
+    std::printf("growth of the peak by the load:     %.1f MB\n", (after - before) / 1024.0);
+    return 0;
+}

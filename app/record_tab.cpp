@@ -80,7 +80,9 @@ void RecordTab::build_charts()
 
 void RecordTab::build_side()
 {
-    combo_date_ = make_list(this, QStringLiteral("Combo_date"), 1695, 300);
+    // As wide as the Result frame under it: a workout's date and time
+    // ("2026/03/01 07:30") does not fit the 1695 twips first drawn for it.
+    combo_date_ = make_list(this, QStringLiteral("Combo_date"), 2775, 300);
     combo_date_->move(at(6840, 480));
     // Only a user's choice reaches the model: `activated` is not raised when
     // the window itself changes the selection.

@@ -131,6 +131,7 @@ TEST_F(RecordPage, OpenFileShowsTheLastWorkoutOfTheFile)
     EXPECT_FALSE(control<QObject>(window, "Line1_3")->property("Visible").toBool());
     EXPECT_EQ(control<QObject>(window, "Line1_1")->property("Y2").toFloat(), 2760 - 120 * 7);
     EXPECT_FALSE(control(window, "HScroll1")->isVisible());
+    testing::expect_texts_fit(window);
 
     // A metric record, then the imperial one before it.
     QTest::keyClick(dates, Qt::Key_Up);
@@ -161,6 +162,7 @@ TEST_F(RecordPage, TheScrollBarReachesTheEndOfALongWorkout)
     EXPECT_EQ(caption("Label_start"), "11");
     EXPECT_EQ(caption("Label_end"), "30");
     EXPECT_EQ(bar("Image_s", 19), 8);
+    testing::expect_texts_fit(window);
     QTest::keyClick(scroll, Qt::Key_PageUp);
     EXPECT_EQ(scroll->value(), 0);
     EXPECT_EQ(caption("Label_end"), "20");

@@ -2,7 +2,13 @@
 
 #include "app/form1.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QPointer>
 #include <QTimer>
@@ -32,6 +38,44 @@ T* control(const QWidget& window, const QString& name)
 inline QString element(const char* array, int index)
 {
     return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index);
+}
+
+// Nothing may be cut off: every text a control can show fits inside it, for
+// every model and unit (the lists change with them).
+inline void expect_texts_fit(const QWidget& window)
+{
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || !label->isVisibleTo(&window))
+            continue;
+        const QRect ink = label->fontMetrics().tightBoundingRect(label->text());
+        EXPECT_LE(ink.width(), label->width()) << label->objectName().toStdString();
+        EXPECT_LE(ink.height(), label->height()) << label->objectName().toStdString();
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->text().isEmpty())
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool radio = qobject_cast<const QRadioButton*>(button);
+        const QRect room = button->style()->subElementRect(
+            radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, button);
+        const QRect ink = button->fontMetrics().tightBoundingRect(button->text());
+        EXPECT_LE(ink.width(), room.width()) << button->objectName().toStdString();
+        EXPECT_LE(ink.height(), room.height()) << button->objectName().toStdString();
+    }
+    for (const QComboBox* list : window.findChildren<QComboBox*>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QRect field =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        for (int i = 0; i < list->count(); ++i) {
+            const QRect ink = list->fontMetrics().tightBoundingRect(list->itemText(i));
+            ASSERT_LE(ink.width(), field.width())
+                << list->objectName().toStdString() << " " << list->itemText(i).toStdString();
+            ASSERT_LE(ink.height(), field.height()) << list->objectName().toStdString();
+        }
+    }
 }
 
 // Clicks an option button where a user does: on its round indicator.

@@ -17,6 +17,7 @@ namespace {
 using testing::click_option;
 using testing::control;
 using testing::element;
+using testing::expect_texts_fit;
 using testing::ShownWindow;
 
 using WindowLayout = ShownWindow;
@@ -110,44 +111,6 @@ TEST_F(WindowLayout, ListsAreDropDownsWithoutTyping)
 {
     for (QComboBox* list : window.findChildren<QComboBox*>())
         EXPECT_FALSE(list->isEditable()) << list->objectName().toStdString();
-}
-
-// Nothing may be cut off: every text a control can show fits inside it, for
-// every model and unit (the lists change with them).
-void expect_texts_fit(const QWidget& window)
-{
-    for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->text().isEmpty() || !label->isVisibleTo(&window))
-            continue;
-        const QRect ink = label->fontMetrics().tightBoundingRect(label->text());
-        EXPECT_LE(ink.width(), label->width()) << label->objectName().toStdString();
-        EXPECT_LE(ink.height(), label->height()) << label->objectName().toStdString();
-    }
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (button->text().isEmpty())
-            continue;
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        const bool radio = qobject_cast<const QRadioButton*>(button);
-        const QRect room = button->style()->subElementRect(
-            radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, button);
-        const QRect ink = button->fontMetrics().tightBoundingRect(button->text());
-        EXPECT_LE(ink.width(), room.width()) << button->objectName().toStdString();
-        EXPECT_LE(ink.height(), room.height()) << button->objectName().toStdString();
-    }
-    for (const QComboBox* list : window.findChildren<QComboBox*>()) {
-        QStyleOptionComboBox option;
-        option.initFrom(list);
-        const QRect field =
-            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
-        for (int i = 0; i < list->count(); ++i) {
-            const QRect ink = list->fontMetrics().tightBoundingRect(list->itemText(i));
-            ASSERT_LE(ink.width(), field.width())
-                << list->objectName().toStdString() << " " << list->itemText(i).toStdString();
-            ASSERT_LE(ink.height(), field.height()) << list->objectName().toStdString();
-        }
-    }
 }
 
 TEST_F(WindowLayout, EveryTextFitsItsControlForEveryModelAndUnit)

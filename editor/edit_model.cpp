@@ -391,18 +391,31 @@ void EditModel::set_lamp_enabled(Ctl grid, int lamp, bool enabled)
     }
 }
 
-void EditModel::set_visible(ControlRef control, bool visible)
+EditModel::Placement EditModel::placement(ControlRef control)
 {
-    bool* current = nullptr;
     switch (control.ctl) {
     case Ctl::Combo_s:
-    case Ctl::Combo_i: current = &combo_mut(control).visible; break;
-    case Ctl::Image1:
-    case Ctl::Image2: current = &lamp_mut(control.ctl, control.index).visible; break;
-    default: current = &label_mut(control).visible; break;
+    case Ctl::Combo_i: {
+        ComboState& c = combo_mut(control);
+        return {&c.visible, &c.position};
     }
-    if (*current != visible) {
-        *current = visible;
+    case Ctl::Image1:
+    case Ctl::Image2: {
+        LampState& l = lamp_mut(control.ctl, control.index);
+        return {&l.visible, &l.position};
+    }
+    default: {
+        LabelState& l = label_mut(control);
+        return {&l.visible, &l.position};
+    }
+    }
+}
+
+void EditModel::set_visible(ControlRef control, bool visible)
+{
+    bool& current = *placement(control).visible;
+    if (current != visible) {
+        current = visible;
         changes_.mark(control, Visible);
     }
 }
@@ -418,16 +431,9 @@ void EditModel::set_caption(ControlRef label, std::string caption)
 
 void EditModel::set_position(ControlRef control, Point position)
 {
-    Point* current = nullptr;
-    switch (control.ctl) {
-    case Ctl::Combo_s:
-    case Ctl::Combo_i: current = &combo_mut(control).position; break;
-    case Ctl::Image1:
-    case Ctl::Image2: current = &lamp_mut(control.ctl, control.index).position; break;
-    default: current = &label_mut(control).position; break;
-    }
-    if (*current != position) {
-        *current = position;
+    Point& current = *placement(control).position;
+    if (current != position) {
+        current = position;
         changes_.mark(control, Position);
     }
 }

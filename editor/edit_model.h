@@ -89,6 +89,13 @@ private:
     LabelState& label_mut(ControlRef label);
     OptionState& option_mut(Ctl option);
 
+    // Where a movable control's visibility and position are kept.
+    struct Placement {
+        bool* visible;
+        Point* position;
+    };
+    Placement placement(ControlRef control);
+
     void run_click(ControlRef list);
     void fill(ControlRef list, const ItemList& items);
     void set_lamp_picture(Ctl grid, int lamp, Lamp picture);

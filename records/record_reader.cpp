@@ -208,6 +208,30 @@ void RecordReader::weight_line(std::string_view line)
     imperial_ = RecordStore::imperial(record);
 }
 
+// The level of a reading: a plain field's from the tables, any other
+// field's computed, and a failure named after the field.
+template <int width, typename FromTable, typename Formula>
+bool RecordReader::read_level(std::string_view line, std::size_t position, const char* name, std::int16_t& level,
+                              FromTable from_table, Formula formula)
+{
+    if (const auto plain = plain_number<width>(line.data() + position - 1)) [[likely]] {
+        level = from_table(*plain);
+        return true;
+    }
+    const auto value = field_number(field(line, position, width));
+    if (!value) {
+        fail(LoadFailure::NotANumber, name);
+        return false;
+    }
+    const auto computed = formula(*value);
+    if (!computed) {
+        fail(LoadFailure::OutOfRange, name);
+        return false;
+    }
+    level = *computed;
+    return true;
+}
+
 void RecordReader::sample_line(std::string_view line)
 {
     if (r_ == 0)
@@ -225,41 +249,15 @@ void RecordReader::sample_line(std::string_view line)
         return fail(LoadFailure::NotANumber, "minutes");
     if (!fixed_field_is_number<2>(p + 3))
         return fail(LoadFailure::NotANumber, "seconds");
-    // Levels of plain fields come from the tables; others are computed.
-    std::int16_t levels[3];  // incline, speed, pulse
-    if (const auto incline = plain_number<2>(p + 14)) [[likely]] {
-        levels[0] = tables_.incline(*incline);
-    } else {
-        const auto value = field_number(field(line, 15, 2));
-        if (!value)
-            return fail(LoadFailure::NotANumber, "incline");
-        const auto level = incline_level(*value);
-        if (!level)
-            return fail(LoadFailure::OutOfRange, "incline");
-        levels[0] = *level;
-    }
-    if (const auto speed = plain_number<4>(p + 22)) [[likely]] {
-        levels[1] = tables_.speed(*speed, imperial_);
-    } else {
-        const auto value = field_number(field(line, 23, 4));
-        if (!value)
-            return fail(LoadFailure::NotANumber, "speed");
-        const auto level = speed_level(*value, imperial_);
-        if (!level)
-            return fail(LoadFailure::OutOfRange, "speed");
-        levels[1] = *level;
-    }
-    if (const auto pulse = plain_number<3>(p + 10)) [[likely]] {
-        levels[2] = tables_.pulse(*pulse);
-    } else {
-        const auto value = field_number(field(line, 11, 3));
-        if (!value)
-            return fail(LoadFailure::NotANumber, "pulse");
-        const auto level = pulse_level(*value);
-        if (!level)
-            return fail(LoadFailure::OutOfRange, "pulse");
-        levels[2] = *level;
-    }
+    std::int16_t incline = 0, speed = 0, pulse = 0;
+    const bool imperial = imperial_;
+    if (!read_level<2>(line, 15, "incline", incline, [&](PlainNumber n) { return tables_.incline(n); },
+                       [](double v) { return incline_level(v); }) ||
+        !read_level<4>(line, 23, "speed", speed, [&](PlainNumber n) { return tables_.speed(n, imperial); },
+                       [&](double v) { return speed_level(v, imperial); }) ||
+        !read_level<3>(line, 11, "pulse", pulse, [&](PlainNumber n) { return tables_.pulse(n); },
+                       [](double v) { return pulse_level(v); }))
+        return;
 
     // The running readings count only at the first and the last sample: the
     // last is read when the record closes.
@@ -272,9 +270,9 @@ void RecordReader::sample_line(std::string_view line)
     std::memcpy(last_line_.data(), p, kSampleLength);
 
     SampleLevels& sample = store_.sample(r_ - 1, n_);
-    sample.rec_incline = levels[0];
-    sample.rec_speed = levels[1];
-    sample.rec_pulse = levels[2];
+    sample.rec_incline = incline;
+    sample.rec_speed = speed;
+    sample.rec_pulse = pulse;
     ++n_;
 }
 

@@ -61,6 +61,9 @@ private:
     void header_line(std::string_view line);
     void weight_line(std::string_view line);
     void sample_line(std::string_view line);
+    template <int width, typename FromTable, typename Formula>
+    bool read_level(std::string_view line, std::size_t position, const char* name, std::int16_t& level,
+                    FromTable from_table, Formula formula);
     void finish_record(int q);
     // Closes the record being read and empties those never reached.
     void settle();

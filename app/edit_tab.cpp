@@ -2,9 +2,11 @@
 
 #include "app/compact_list_style.h"
 #include "app/controls.h"
+#include "app/grid_keyboard.h"
 #include "app/picture_box.h"
 #include "app/pictures.h"
 #include "app/twips.h"
+#include "editor/lamp_keyboard.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -29,24 +31,44 @@ EditTab::EditTab(editor::EditModel& model, const Pictures& pictures, QWidget* pa
     build_selectors();
     build_settings();
     build_picture_sources();
+    set_tab_order();
+}
+
+// Each grid, then its lists, then the settings on the right.
+void EditTab::set_tab_order()
+{
+    std::vector<QWidget*> order{frame1_};
+    order.insert(order.end(), combo_s_.begin(), combo_s_.end());
+    order.push_back(frame2_);
+    order.insert(order.end(), combo_i_.begin(), combo_i_.end());
+    for (QWidget* w : std::initializer_list<QWidget*>{combo_type_, option_gen_, option_sil_, option_mph_, option_kph_,
+                                                      combo_min_, combo_weight_, command_save_})
+        order.push_back(w);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void EditTab::build_grids()
 {
     frame1_ = make_frame(this, "Frame1_Edit", "SPEED(MPH)", 120, 360, 6240, 3000, 9);
-    auto* frame2 = make_frame(this, "Frame2_Edit", "INCLINE(%)", 120, 5040, 6240, 3000, 9);
+    frame2_ = make_frame(this, "Frame2_Edit", "INCLINE(%)", 120, 5040, 6240, 3000, 9);
+    QGroupBox* frame2 = frame2_;
     for (QGroupBox* frame : {frame1_, frame2})
         frame->setCursor(Qt::PointingHandCursor);
+    frame1_->setAccessibleName(QStringLiteral("Speed lamps"));
+    frame2_->setAccessibleName(QStringLiteral("Incline lamps"));
 
     for (int k = 0; k < kLamps; ++k) {
         image1_[k] = new PictureBox(frame1_);
         image1_[k]->setObjectName(element_name("Image1", k));
+        image1_[k]->setAccessibleName(QString::fromStdString(editor::lamp_name(Ctl::Image1, k)));
         connect(image1_[k], &PictureBox::clicked, this, [this, k] {
             model_.click_lamp(Ctl::Image1, k);
             apply_changes();
         });
         image2_[k] = new PictureBox(frame2);
         image2_[k]->setObjectName(element_name("Image2", k));
+        image2_[k]->setAccessibleName(QString::fromStdString(editor::lamp_name(Ctl::Image2, k)));
         connect(image2_[k], &PictureBox::clicked, this, [this, k] {
             model_.click_lamp(Ctl::Image2, k);
             apply_changes();
@@ -56,6 +78,14 @@ void EditTab::build_grids()
         label_seg_s_[i] = make_label(frame1_, element_name("Label_seg_s", i), {}, 255, 255, true);
         label_seg_i_[i] = make_label(frame2, element_name("Label_seg_i", i), {}, 255, 255, true);
     }
+    speed_keys_ = new GridKeyboard(frame1_, model_, Ctl::Image1, [this](int k) {
+        model_.click_lamp(Ctl::Image1, k);
+        apply_changes();
+    });
+    incline_keys_ = new GridKeyboard(frame2_, model_, Ctl::Image2, [this](int k) {
+        model_.click_lamp(Ctl::Image2, k);
+        apply_changes();
+    });
 }
 
 void EditTab::build_selectors()
@@ -136,6 +166,10 @@ void EditTab::build_picture_sources()
 // window itself changes a list's selection.
 void EditTab::connect_list(QComboBox* list, ControlRef ref)
 {
+    // Qt on Linux names a list by its value; the description says which it is.
+    const QString name = QString::fromStdString(editor::list_name(ref));
+    list->setAccessibleName(name);
+    list->setAccessibleDescription(name);
     connect(list, &QComboBox::activated, this, [this, list, ref](int index) {
         model_.choose(ref, index);
         apply_changes();
@@ -160,12 +194,40 @@ void EditTab::apply_all()
     for (int k = 0; k < kLamps; ++k)
         for (Ctl c : {Ctl::Image1, Ctl::Image2})
             apply({{c, k}, all});
+    describe_all_lamps();
 }
 
 void EditTab::apply_changes()
 {
-    for (const Change& change : model_.take_changes())
+    bool settings_changed = false;
+    for (const Change& change : model_.take_changes()) {
         apply(change);
+        const Ctl c = change.control.ctl;
+        if ((c == Ctl::Combo_s || c == Ctl::Combo_i) && (change.props & editor::Items))
+            settings_changed = true;
+        else if ((c == Ctl::Image1 || c == Ctl::Image2) && (change.props & (editor::Picture | editor::Enabled)))
+            describe_lamp(c, change.control.index);
+    }
+    // New lists mean new settings: every lamp's click value may differ.
+    if (settings_changed) {
+        describe_all_lamps();
+        speed_keys_->settle();
+        incline_keys_->settle();
+    }
+}
+
+void EditTab::describe_lamp(Ctl grid, int lamp)
+{
+    PictureBox* box = (grid == Ctl::Image1 ? image1_ : image2_)[lamp];
+    box->setAccessibleDescription(QString::fromStdString(editor::lamp_description(model_, grid, lamp)));
+    box->setToolTip(QString::fromStdString(editor::lamp_value(model_, grid, lamp)));
+}
+
+void EditTab::describe_all_lamps()
+{
+    for (int k = 0; k < kLamps; ++k)
+        for (Ctl grid : {Ctl::Image1, Ctl::Image2})
+            describe_lamp(grid, k);
 }
 
 void EditTab::apply(const Change& change)

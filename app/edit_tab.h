@@ -19,6 +19,7 @@ class QRadioButton;
 
 namespace trevalo::app {
 
+class GridKeyboard;
 class PictureBox;
 struct Pictures;
 
@@ -40,6 +41,11 @@ private:
     void build_settings();
     void build_picture_sources();
     void connect_list(QComboBox* list, editor::ControlRef ref);
+    void set_tab_order();
+    // Tooltip and screen-reader texts of a lamp: what it is, whether it is
+    // lit and what a click on it sets under the current settings.
+    void describe_lamp(editor::Ctl grid, int lamp);
+    void describe_all_lamps();
 
     void apply(const editor::Change& change);
     void apply_combo(editor::ControlRef ref, std::uint16_t props);
@@ -65,8 +71,11 @@ private:
     QRadioButton* option_mph_ = nullptr;
     QRadioButton* option_kph_ = nullptr;
     QGroupBox* frame1_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
     QGroupBox* frame7_ = nullptr;
     QPushButton* command_save_ = nullptr;
+    GridKeyboard* speed_keys_ = nullptr;
+    GridKeyboard* incline_keys_ = nullptr;
 
     // The texts of each catalogue list, converted once and shared by every
     // list that shows it: a switch of model, unit or mode hands each list a

@@ -4,6 +4,7 @@
 #include "app/line_layer.h"
 #include "app/picture_box.h"
 #include "app/pictures.h"
+#include "app/sample_scroll_bar.h"
 #include "app/twips.h"
 
 #include <QComboBox>
@@ -62,6 +63,8 @@ void RecordTab::build_charts()
 
     auto* grid = new PictureBox(pulse);
     grid->setObjectName(QStringLiteral("Image_p"));
+    grid->setAccessibleName(QStringLiteral("Pulse chart"));
+    pulse_chart_ = grid;
     grid->setPicture(pictures_.pulse_grid);
     grid->move(at(420, 240));
     for (int j = 0; j < records::kPulseLabels; ++j) {
@@ -86,6 +89,7 @@ void RecordTab::build_side()
     combo_date_->move(at(6840, 480));
     // Only a user's choice reaches the model: `activated` is not raised when
     // the window itself changes the selection.
+    combo_date_->setAccessibleName(QStringLiteral("Workout"));
     connect(combo_date_, &QComboBox::activated, this, [this](int index) {
         model_.choose_date(index);
         apply(model_.take_changes());
@@ -101,7 +105,8 @@ void RecordTab::build_side()
     auto* open = make_button(this, "Command_open", "Open File", 6840, 3600, 1935, 495);
     connect(open, &QPushButton::clicked, this, &RecordTab::Command_open_Click);
 
-    hscroll1_ = new QScrollBar(Qt::Horizontal, this);
+    hscroll1_ = new SampleScrollBar(this);
+    hscroll1_->setAccessibleName(QStringLiteral("Samples shown"));
     hscroll1_->setObjectName(QStringLiteral("HScroll1"));
     hscroll1_->setGeometry(area(480, 9000, 5745, 375));
     hscroll1_->setSingleStep(1);
@@ -243,9 +248,16 @@ void RecordTab::apply_scroll()
 
 void RecordTab::apply_charts()
 {
+    const int first_sample = model_.scroll().value + 1;
+    pulse_chart_->setAccessibleDescription(QString::fromStdString(records::pulse_chart_description(model_)));
     for (int k = 0; k < kColumns; ++k) {
         image_s_[k]->setPicture(pictures_.speed_bars[model_.speed_bar(k)]);
         image_i_[k]->setPicture(pictures_.incline_bars[model_.incline_bar(k)]);
+        image_s_[k]->setAccessibleName(QString::fromStdString(records::bar_name(true, first_sample + k)));
+        image_s_[k]->setAccessibleDescription(QString::fromStdString(records::bar_description(model_.speed_bar(k))));
+        image_i_[k]->setAccessibleName(QString::fromStdString(records::bar_name(false, first_sample + k)));
+        image_i_[k]->setAccessibleDescription(
+            QString::fromStdString(records::bar_description(model_.incline_bar(k))));
         const records::LineState& l = model_.line(k);
         line1_[k]->setX1(l.x1);
         line1_[k]->setY1(l.y1);

@@ -57,6 +57,7 @@ private:
     std::array<QLabel*, records::kPulseLabels> label_record_p_{};
     std::array<QLabel*, 4> results_{};  // time, calories, distance, weight
     QComboBox* combo_date_ = nullptr;
+    PictureBox* pulse_chart_ = nullptr;
     QScrollBar* hscroll1_ = nullptr;
     QLabel* label_start_ = nullptr;
     QLabel* label_end_ = nullptr;

@@ -16,6 +16,32 @@ int pulse_y(int level) { return 2760 - 120 * level; }
 
 }  // namespace
 
+std::string bar_name(bool speed, int sample_number)
+{
+    return std::string(speed ? "Speed" : "Incline") + ", sample " + std::to_string(sample_number);
+}
+
+std::string bar_description(int level)
+{
+    return level == 0 ? "no sample" : std::to_string(level) + " of " + std::to_string(kBarLevels) + " lamps lit";
+}
+
+// A pulse level stands for ten beats per minute from 40 (level 1) up.
+std::string pulse_chart_description(const RecordView& view)
+{
+    if (view.selected_date() < 0)
+        return "no workout shown";
+    const int first = view.scroll().value + 1;
+    std::string text = "Samples " + std::to_string(first) + " to " + std::to_string(first + kColumns - 1) +
+                       ", pulse in beats per minute:";
+    for (int k = 0; k < kColumns; ++k) {
+        const int level = view.pulse_level(k);
+        text += k ? ", " : " ";
+        text += level > 0 ? "about " + std::to_string(10 * (level + 3)) : "none";
+    }
+    return text;
+}
+
 RecordView::RecordView() : store_(std::make_unique<RecordStore>())
 {
     incline_scale_.fill("Label1");
@@ -73,6 +99,7 @@ void RecordView::clear_charts()
 {
     speed_bars_.fill(0);
     incline_bars_.fill(0);
+    pulse_levels_.fill(0);
     for (LineState& line : lines_)
         line.visible = false;
     changes_ |= Charts;
@@ -135,6 +162,7 @@ void RecordView::HScroll1_Change()
     for (int k = 0; k < kColumns; ++k) {
         const SampleLevels& sample = std::as_const(*store_).sample(selected_, s0 + k);
         speed_bars_[k] = sample.rec_speed;
+        pulse_levels_[k] = sample.rec_pulse;
         incline_bars_[k] = sample.rec_incline;
         LineState& line = lines_[k];
         line.visible = sample.rec_speed != 0;

@@ -28,6 +28,11 @@ enum RecordChange : std::uint16_t {
     Charts = 1 << 5,         // bars and pulse line segments
 };
 
+// Words for a screen reader: a chart column's sample and levels.
+std::string bar_name(bool speed, int sample_number);         // "Speed, sample 5"
+std::string bar_description(int level);                      // "3 of 8 lamps lit"
+std::string pulse_chart_description(const class RecordView& view);  // "Samples 1 to 20, pulse: about 120, ..."
+
 // A segment of the pulse line, end points in twips.
 struct LineState {
     float x1 = 0, y1 = 0, x2 = 360, y2 = 0;
@@ -82,6 +87,7 @@ public:
     const ScrollState& scroll() const { return scroll_; }
     int speed_bar(int column) const { return speed_bars_[static_cast<std::size_t>(column)]; }
     int incline_bar(int column) const { return incline_bars_[static_cast<std::size_t>(column)]; }
+    int pulse_level(int column) const { return pulse_levels_[static_cast<std::size_t>(column)]; }
     const LineState& line(int column) const { return lines_[static_cast<std::size_t>(column)]; }
     const RecordStore& store() const { return *store_; }
 
@@ -101,7 +107,7 @@ private:
     std::array<std::string, kScaleLabels> speed_scale_{}, incline_scale_{};
     std::array<std::string, kPulseLabels> pulse_scale_{};
     ScrollState scroll_;
-    std::array<int, kColumns> speed_bars_{}, incline_bars_{};
+    std::array<int, kColumns> speed_bars_{}, incline_bars_{}, pulse_levels_{};
     std::array<LineState, kColumns> lines_{};
     std::uint16_t changes_ = 0;
 };

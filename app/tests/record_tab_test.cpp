@@ -5,6 +5,7 @@
 #include "app/record_tab.h"
 #include "records/tests/record_file_builder.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -163,6 +164,17 @@ TEST_F(RecordPage, TheScrollBarReachesTheEndOfALongWorkout)
     EXPECT_EQ(caption("Label_end"), "30");
     EXPECT_EQ(bar("Image_s", 19), 8);
     testing::expect_texts_fit(window);
+    QWidget* last_bar = control(window, "Image_s_19");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(last_bar)->text(QAccessible::Name), "Speed, sample 30");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(last_bar)->text(QAccessible::Description), "8 of 8 lamps lit");
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(control(window, "Image_p"))
+                    ->text(QAccessible::Description)
+                    .startsWith("Samples 11 to 30, pulse in beats per minute: about 100, about 100"));
+    QTest::keyClick(scroll, Qt::Key_Left);  // one sample back
+    EXPECT_EQ(caption("Label_end"), "29");
+    EXPECT_EQ(bar("Image_s", 19), 2);
+    QTest::keyClick(scroll, Qt::Key_Right);
+    EXPECT_EQ(caption("Label_end"), "30");
     QTest::keyClick(scroll, Qt::Key_PageUp);
     EXPECT_EQ(scroll->value(), 0);
     EXPECT_EQ(caption("Label_end"), "20");

@@ -8,6 +8,11 @@
 #include "app/tab_control.h"
 #include "app/twips.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 
 namespace trevalo::app {
@@ -49,7 +54,32 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     auto* save = new SaveCommand(this, edit_model_);
     connect(edit_tab_->save_button(), &QPushButton::clicked, save, &SaveCommand::Command_save_Click);
 
+    setAcceptDrops(true);
     Form_Load();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    const QString path = urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+    if (path.isEmpty() || QFileInfo(path).isDir()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("TREVALO USB AP"),
+                        QStringLiteral("Drop one record file on the window to open it.\n\n"
+                                       "Several files or a folder cannot be opened at once."),
+                        QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("DropMessage"));
+        box.exec();
+        return;
+    }
+    event->acceptProposedAction();
+    tabs_->setCurrentIndex(1);
+    record_tab_->load(path);
 }
 
 Form1::~Form1() = default;

@@ -31,6 +31,11 @@ public:
     const editor::EditModel& edit_model() const { return edit_model_; }
     const records::RecordView& record_view() const { return record_view_; }
 
+protected:
+    // A record file dropped on the window opens as "Open File" would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void Form_Load();
 

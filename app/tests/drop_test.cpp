@@ -1,0 +1,91 @@
+#include "window_helpers.h"
+
+#include "records/tests/record_file_builder.h"
+
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+namespace trevalo::app {
+namespace {
+
+using testing::control;
+using testing::on_next_modal;
+using testing::ShownWindow;
+
+class Drop : public ShownWindow {
+protected:
+    QString write(const QString& name, const std::string& text)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        return path;
+    }
+
+    // Drops these paths on the window; returns the message shown, if any.
+    QString drop(const QStringList& paths)
+    {
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString& p : paths)
+            urls.append(QUrl::fromLocalFile(p));
+        mime.setUrls(urls);
+        const QPoint at(300, 300);
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QString message;
+        QPointer<QTimer> waiting = on_next_modal([&](QWidget* box) {
+            message = qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QMessageBox*>(box)->buttons().constFirst()->click();
+        });
+        QDropEvent drop_event(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &drop_event);
+        delete waiting.data();
+        return message;
+    }
+
+    QTemporaryDir folder;
+};
+
+std::string one_workout()
+{
+    return records::testing::RecordFile().header("2026/05/01 08:00").weight("150", "LBS").samples(3).text();
+}
+
+TEST_F(Drop, AFileDroppedOpensOnTheRecordTab)
+{
+    EXPECT_EQ(drop({write("a.cus", one_workout())}), "");
+    EXPECT_EQ(control<QTabBar>(window, "SSTab1_tabs")->currentIndex(), 1);
+    EXPECT_EQ(control<QComboBox>(window, "Combo_date")->currentText(), "2026/05/01 08:00");
+}
+
+TEST_F(Drop, ABadFileSaysWhatTheOpenCommandSays)
+{
+    const QString message = drop({write("bad.cus", "2026/05/01 08:00\r\nabcLBS\r\n")});
+    EXPECT_TRUE(message.contains("Line 2, weight: not a number.")) << message.toStdString();
+    EXPECT_EQ(control<QComboBox>(window, "Combo_date")->count(), 1);
+}
+
+TEST_F(Drop, SeveralFilesOrAFolderChangeNothing)
+{
+    drop({write("a.cus", one_workout())});
+    control<QTabBar>(window, "SSTab1_tabs")->setCurrentIndex(0);
+    for (const QStringList& paths : {QStringList{write("b.cus", one_workout()), write("c.cus", one_workout())},
+                                     QStringList{folder.path()}}) {
+        const QString message = drop(paths);
+        EXPECT_TRUE(message.startsWith("Drop one record file")) << message.toStdString();
+        EXPECT_EQ(control<QTabBar>(window, "SSTab1_tabs")->currentIndex(), 0);
+        EXPECT_EQ(control<QComboBox>(window, "Combo_date")->count(), 1);
+    }
+}
+
+}  // namespace
+}  // namespace trevalo::app

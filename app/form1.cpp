@@ -32,7 +32,7 @@ QString window_title(bool multi_line)
     return multi_line ? QStringLiteral("TREVALO USB AP\r\nv0.9") : QStringLiteral("TREVALO USB AP v0.9");
 }
 
-Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pictures>())
+Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pictures>(devicePixelRatioF()))
 {
     setObjectName(QStringLiteral("Form1"));
     // Window titles are single lines on every desktop Qt runs on.

@@ -1,6 +1,9 @@
 #pragma once
 
-// The window's bitmaps, loaded once from the embedded resources.
+// The window's pictures: lamps, chart bars and the pulse grid. At the usual
+// 96 dots per inch they are the embedded bitmaps; on a scaled display they
+// are drawn anew at the display's pixel ratio, so that they stay sharp
+// instead of being stretched.
 
 #include "editor/edit_controls.h"
 
@@ -11,7 +14,7 @@
 namespace trevalo::app {
 
 struct Pictures {
-    Pictures();
+    explicit Pictures(qreal device_pixel_ratio = 1.0);
 
     QPixmap lamp(editor::Lamp lamp) const;
 

@@ -1,5 +1,6 @@
 #include "app/record_tab.h"
 
+#include "app/chart_image.h"
 #include "app/controls.h"
 #include "app/line_layer.h"
 #include "app/picture_box.h"
@@ -7,6 +8,7 @@
 #include "app/sample_scroll_bar.h"
 #include "app/twips.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -43,6 +45,16 @@ void RecordTab::build_charts()
     frame1_ = make_frame(this, "Frame1_Record", "SPEED(MPH)", 120, 360, 6540, 2880, 9);
     auto* incline = make_frame(this, "Frame2_Record", "INCLINE(%)", 120, 3240, 6540, 2880, 9);
     auto* pulse = make_frame(this, "Frame3_Record", "Pulse", 120, 6120, 6540, 2880, 9);
+    incline_frame_ = incline;
+    pulse_frame_ = pulse;
+    save_charts_ = new QAction(QStringLiteral("Save Charts as Image\u2026"), this);
+    save_charts_->setObjectName(QStringLiteral("Action_save_charts"));
+    save_charts_->setEnabled(false);
+    connect(save_charts_, &QAction::triggered, this, &RecordTab::save_charts);
+    for (QWidget* chart : {static_cast<QWidget*>(frame1_), static_cast<QWidget*>(incline), static_cast<QWidget*>(pulse)}) {
+        chart->setContextMenuPolicy(Qt::ActionsContextMenu);
+        chart->addAction(save_charts_);
+    }
 
     for (int k = 0; k < kColumns; ++k) {
         const records::Position p = records::bar_position(k);
@@ -96,6 +108,7 @@ void RecordTab::build_side()
     });
 
     auto* result = make_frame(this, "Frame4_Record", "Result", 6840, 960, 2775, 2415);
+    result_frame_ = result;
     const char* names[] = {"Label_time", "Label_calo", "Label_dist", "Label_weight"};
     for (int i = 0; i < 4; ++i) {
         results_[i] = make_label(result, QLatin1String(names[i]), {}, 2535, 375, false);
@@ -183,6 +196,28 @@ void RecordTab::load(const QString& path)
         report(QStringLiteral("No workouts were found in\n%1").arg(shown), false);
 }
 
+void RecordTab::save_charts()
+{
+    const ChartImageParts parts{QString::fromStdString(records::shown_workout_title(model_)), frame1_,
+                                incline_frame_, pulse_frame_, result_frame_};
+    const QImage image = render_chart_image(parts, devicePixelRatioF());
+
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("ChartImageDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PNG images (*.png)"));
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(QStringLiteral("charts"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    QString reason;
+    if (!write_png(image, path, &reason))
+        report(QStringLiteral("The charts were not saved.\n\nCould not write the file\n%1\n\n%2")
+                   .arg(QDir::toNativeSeparators(path), reason),
+               true);
+}
+
 void RecordTab::report(const QString& message, bool failure)
 {
     QMessageBox box(failure ? QMessageBox::Warning : QMessageBox::Information, QStringLiteral("TREVALO USB AP"),
@@ -212,8 +247,10 @@ void RecordTab::apply(std::uint16_t changes)
             dates.append(QString::fromLatin1(date.data(), static_cast<qsizetype>(date.size())));
         static_cast<QStringListModel*>(combo_date_->model())->setStringList(dates);
     }
-    if (changes & (records::DateItems | records::DateSelection))
+    if (changes & (records::DateItems | records::DateSelection)) {
         combo_date_->setCurrentIndex(model_.selected_date());
+        save_charts_->setEnabled(model_.selected_date() >= 0);
+    }
     if (changes & records::Summary) {
         const std::string* captions[] = {&model_.label_time(), &model_.label_calo(), &model_.label_dist(),
                                          &model_.label_weight()};

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -45,12 +46,18 @@ private:
     void apply_scroll();
     void apply_charts();
     void report(const QString& text, bool failure);
+    // "Save Charts as Image…" from the charts' context menu.
+    void save_charts();
 
     records::RecordView& model_;
     const Pictures& pictures_;
     std::function<QString()> proposed_name_;
 
     QGroupBox* frame1_ = nullptr;
+    QGroupBox* incline_frame_ = nullptr;
+    QGroupBox* pulse_frame_ = nullptr;
+    QGroupBox* result_frame_ = nullptr;
+    QAction* save_charts_ = nullptr;
     std::array<PictureBox*, records::kColumns> image_s_{}, image_i_{};
     std::array<LineSegment*, records::kColumns> line1_{};
     std::array<QLabel*, records::kScaleLabels> label_record_s_{}, label_record_i_{};

@@ -42,6 +42,15 @@ std::string pulse_chart_description(const RecordView& view)
     return text;
 }
 
+std::string shown_workout_title(const RecordView& view)
+{
+    if (view.selected_date() < 0)
+        return "No workout shown";
+    const int first = view.scroll().value + 1;
+    return view.dates()[static_cast<std::size_t>(view.selected_date())] + ", samples " + std::to_string(first) +
+           " to " + std::to_string(first + kColumns - 1);
+}
+
 RecordView::RecordView() : store_(std::make_unique<RecordStore>())
 {
     incline_scale_.fill("Label1");

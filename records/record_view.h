@@ -32,6 +32,8 @@ enum RecordChange : std::uint16_t {
 std::string bar_name(bool speed, int sample_number);         // "Speed, sample 5"
 std::string bar_description(int level);                      // "3 of 8 lamps lit"
 std::string pulse_chart_description(const class RecordView& view);  // "Samples 1 to 20, pulse: about 120, ..."
+// What the charts show, for a picture of them: "2026/03/01 07:30, samples 1 to 20".
+std::string shown_workout_title(const class RecordView& view);
 
 // A segment of the pulse line, end points in twips.
 struct LineState {

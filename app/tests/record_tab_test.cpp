@@ -6,6 +6,7 @@
 #include "records/tests/record_file_builder.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -253,6 +254,71 @@ TEST_F(RecordPage, TheDialogProposesTheModelsRecordName)
     QString proposed;
     open(QString(), &proposed);
     EXPECT_EQ(proposed, "QM5_REC");
+}
+
+}  // namespace
+}  // namespace trevalo::app
+
+namespace trevalo::app {
+namespace {
+
+class ChartImage : public RecordPage {
+protected:
+    // Triggers "Save Charts as Image…", answers its dialog with `path` and
+    // returns the message that followed, if any.
+    QString export_to(const QString& path)
+    {
+        QString message;
+        std::vector<QPointer<QTimer>> waiting;
+        waiting.push_back(on_next_modal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->objectName(), "ChartImageDialog");
+            waiting.push_back(on_next_modal([&](QWidget* box) {
+                message = qobject_cast<QMessageBox*>(box)->text();
+                qobject_cast<QMessageBox*>(box)->buttons().constFirst()->click();
+            }));
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        }));
+        window.findChild<QAction*>("Action_save_charts")->trigger();
+        for (const QPointer<QTimer>& timer : waiting)
+            delete timer.data();
+        return message;
+    }
+};
+
+TEST_F(ChartImage, TheChartsMenuWritesAPngOfTheChartsAndResults)
+{
+    auto* action = window.findChild<QAction*>("Action_save_charts");
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->text(), QString::fromUtf8("Save Charts as Image\u2026"));
+    EXPECT_FALSE(action->isEnabled());
+    EXPECT_TRUE(control(window, "Frame3_Record")->actions().contains(action));
+
+    RecordFile file;
+    add_record(file, "2026/03/05 06:00", "LBS", {"10.0", " 2.0"});
+    open(write("w.cus", file.text()));
+    EXPECT_TRUE(action->isEnabled());
+    EXPECT_EQ(export_to(folder.filePath("monday")), "");
+    const QImage image(folder.filePath("monday.png"));
+    ASSERT_FALSE(image.isNull());
+    const qreal ratio = window.devicePixelRatioF();
+    EXPECT_EQ(image.size(), QSize(436 + 8 + 185, 28 + 3 * 192) * ratio);
+    // The first speed bar, six lamps lit: its lowest lamp is green.
+    const QPoint lamp = (QPoint(28 + 10, 28 + 16 + 150) * ratio);
+    EXPECT_EQ(image.pixelColor(lamp), QColor(0, 255, 0));
+}
+
+TEST_F(ChartImage, AnExportThatFailsSaysSo)
+{
+    RecordFile file;
+    add_record(file, "2026/03/05 06:00", "LBS", {"10.0"});
+    open(write("w.cus", file.text()));
+    const QString path = folder.filePath("gone/charts.png");
+    const QString message = export_to(path);
+    EXPECT_TRUE(message.startsWith("The charts were not saved.")) << message.toStdString();
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 }  // namespace

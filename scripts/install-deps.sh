@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev python3
     xvfb x11-utils imagemagick
+    desktop-file-utils appstream dpkg-dev file
     # "Arial" resolves to Liberation Sans; WenQuanYi has the full-width colon.
     fonts-liberation fonts-wqy-microhei
 )

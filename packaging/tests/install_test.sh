@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary folder and validates what a desktop
+# reads from it: the program, the .desktop entry, the icons, the metainfo.
+set -euo pipefail
+build=$1
+id=$2
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+cmake --install "$build" --prefix "$root/usr" > /dev/null
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+[ -x "$root/usr/bin/trevalo" ] || fail "no program in bin"
+for size in 16 24 32 48 64 128 256; do
+    [ -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "no ${size}x${size} icon"
+done
+[ -s "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
+desktop-file-validate "$root/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net --explain "$root/usr/share/metainfo/$id.metainfo.xml"
+echo "installed and valid: $root"

@@ -23,6 +23,29 @@ std::string_view field(std::string_view line, std::size_t position, std::size_t 
     return line.substr(position - 1, length);
 }
 
+// Whether the fields of the running displays have the shape the treadmill
+// writes: minutes, seconds and calories all digits, the distance as "9.99".
+// Eight bytes at a time; a line of any other shape is checked field by field.
+bool usual_running_fields(const char* p)
+{
+    if constexpr (std::endian::native != std::endian::little)
+        return false;
+    // A byte is a digit when its high half is 3 and adding 6 keeps it so.
+    auto digits = [](std::uint64_t w, std::uint64_t mask) {
+        const std::uint64_t highs = 0xF0F0F0F0F0F0F0F0ULL & mask;
+        const std::uint64_t threes = 0x3030303030303030ULL & mask;
+        return (w & highs) == threes && ((w + (0x0606060606060606ULL & mask)) & highs) == threes;
+    };
+    std::uint64_t time_and_calories;  // "MM:SS CC" of "MM:SS CCC"
+    std::memcpy(&time_and_calories, p, 8);
+    std::uint32_t distance;  // "D.DD"
+    std::memcpy(&distance, p + 17, 4);
+    constexpr std::uint64_t time_and_calories_digits = 0xFFFF00FFFF00FFFFULL;  // bytes 0,1,3,4,6,7
+    constexpr std::uint64_t distance_digits = 0xFFFF00FFULL;                   // bytes 0,2,3
+    return digits(time_and_calories, time_and_calories_digits) && detail::is_digit(p[8]) &&
+           digits(distance, distance_digits) && p[18] == '.';
+}
+
 // The first CR or LF at or after p, or end. Eight bytes at a time: a record
 // file's lines are short and many, and one pass over the bytes is the cost
 // that every other reader of the file pays too.
@@ -241,14 +264,16 @@ void RecordReader::sample_line(std::string_view line)
 
     // Fields in the order they are used, so that the first bad one is named.
     const char* p = line.data();
-    if (!fixed_field_is_number<3>(p + 6))
-        return fail(LoadFailure::NotANumber, "calories");
-    if (!fixed_field_is_number<4>(p + 17))
-        return fail(LoadFailure::NotANumber, "distance");
-    if (!fixed_field_is_number<2>(p + 0))
-        return fail(LoadFailure::NotANumber, "minutes");
-    if (!fixed_field_is_number<2>(p + 3))
-        return fail(LoadFailure::NotANumber, "seconds");
+    if (!usual_running_fields(p)) [[unlikely]] {
+        if (!fixed_field_is_number<3>(p + 6))
+            return fail(LoadFailure::NotANumber, "calories");
+        if (!fixed_field_is_number<4>(p + 17))
+            return fail(LoadFailure::NotANumber, "distance");
+        if (!fixed_field_is_number<2>(p + 0))
+            return fail(LoadFailure::NotANumber, "minutes");
+        if (!fixed_field_is_number<2>(p + 3))
+            return fail(LoadFailure::NotANumber, "seconds");
+    }
     std::int16_t incline = 0, speed = 0, pulse = 0;
     const bool imperial = imperial_;
     if (!read_level<2>(line, 15, "incline", incline, [&](PlainNumber n) { return tables_.incline(n); },

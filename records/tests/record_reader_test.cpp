@@ -303,3 +303,44 @@ TEST(NumberField, ReadsAPointWhateverTheLocaleAndRoundsToSixteenBits)
 
 }  // namespace
 }  // namespace trevalo::records
+
+namespace trevalo::records {
+namespace {
+
+TEST(RecordReader, FieldsOfAnyPlainShapeReadAlike)
+{
+    struct Case {
+        Sample first, last;
+        int time, calories;
+        double distance;
+    };
+    auto at = [](std::string m, std::string s, std::string cal, std::string dist) {
+        Sample x;
+        x.minutes = m;
+        x.seconds = s;
+        x.calories = cal;
+        x.distance = dist;
+        return x;
+    };
+    for (const Case& c : {Case{at(" 0", "5 ", "  2", "  .5"), at("10", " 0", "12 ", "12.5"), 600, 12, 12.5},
+                          Case{at("00", "00", "000", "0.00"), at(" 1", " 1", "  9", " 1.2"), 61, 9, 1.2},
+                          Case{at("00", "00", "000", "0.00"), at("01", "01", "009", "001."), 61, 9, 1.0}}) {
+        const Loaded l = load(RecordFile().header().sample(c.first).sample(c.last).text());
+        ASSERT_FALSE(l.error) << l.error->message();
+        EXPECT_EQ(l.store->record(0).rec_time, c.time);
+        EXPECT_EQ(l.store->record(0).rec_calories, c.calories);
+        EXPECT_DOUBLE_EQ(l.store->record(0).rec_distance, c.distance);
+    }
+    for (const auto& [bad, field] : {std::pair{at("0:", "00", "000", "0.00"), "minutes"},
+                                     std::pair{at("00", "0a", "000", "0.00"), "seconds"},
+                                     std::pair{at("00", "00", "0x5", "0.00"), "calories"},
+                                     std::pair{at("00", "00", "000", "0,00"), "distance"},
+                                     std::pair{at("00", "00", "000", "0..0"), "distance"}}) {
+        const Loaded l = load(RecordFile().header().sample(bad).text());
+        ASSERT_TRUE(l.error);
+        EXPECT_EQ(l.error->field, field);
+    }
+}
+
+}  // namespace
+}  // namespace trevalo::records

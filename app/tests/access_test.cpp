@@ -59,19 +59,6 @@ TEST_F(Access, TheSpeedGridWorksFromTheKeyboardAsWithTheMouse)
     EXPECT_EQ(accessible(grid, QAccessible::Description), "Speed, segment 4, level 3: lit; a click sets 6 MPH");
 }
 
-TEST_F(Access, TheInclineGridSkipsLampsThatIgnoreClicks)
-{
-    QTest::keyClick(control(window, "Combo_type"), Qt::Key_Home);  // "QM-20"
-    testing::click_option(window, "Option_sil");
-    QWidget* grid = control(window, "Frame2_Edit");
-    grid->setFocus();
-    for (int i = 0; i < 9; ++i)
-        QTest::keyClick(grid, Qt::Key_Up);  // stops at level 6
-    QTest::keyClick(grid, Qt::Key_Return);
-    EXPECT_EQ(window.edit_model().state().seg_i[0], 6);
-    EXPECT_EQ(lit_levels("Image2", 0), "11111110");
-}
-
 TEST_F(Access, TabGoesFromEachGridToItsListsAndPastHiddenSegments)
 {
     QWidget* last_shown = control(window, "Combo_s_15");  // "R300": 16 segments

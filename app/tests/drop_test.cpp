@@ -20,14 +20,7 @@ using testing::ShownWindow;
 
 class Drop : public ShownWindow {
 protected:
-    QString write(const QString& name, const std::string& text)
-    {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.data(), static_cast<qint64>(text.size()));
-        return path;
-    }
+    QString write(const QString& name, const std::string& text) { return testing::write_file(folder, name, text); }
 
     // Drops these paths on the window; returns the message shown, if any.
     QString drop(const QStringList& paths)

@@ -4,6 +4,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -15,6 +19,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -109,6 +115,64 @@ inline QPointer<QTimer> on_next_modal(std::function<void(QWidget*)> handle, bool
     });
     timer->start(10);
     return timer;
+}
+
+// The message box that a file command showed after its dialog, if any.
+struct Outcome {
+    QString message;
+    QString title;
+    int buttons = 0;
+};
+
+// Runs `trigger`, lets `fill` answer the file dialog it opens (check it,
+// then accept or reject it), says "Yes" to an overwrite question, and
+// returns the message box that followed.
+inline Outcome through_file_dialog(const std::function<void()>& trigger, const QString& dialog_name,
+                                   const std::function<void(QFileDialog*)>& fill)
+{
+    Outcome outcome;
+    std::vector<QPointer<QTimer>> waiting;
+    std::function<void(QWidget*)> answer = [&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
+            waiting.push_back(on_next_modal(answer));
+            yes->click();
+            return;
+        }
+        outcome = {box->text(), box->windowTitle(), static_cast<int>(box->buttons().size())};
+        box->buttons().constFirst()->click();
+    };
+    waiting.push_back(on_next_modal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), dialog_name);
+        waiting.push_back(on_next_modal(answer));
+        fill(dialog);
+    }));
+    trigger();
+    for (const QPointer<QTimer>& timer : waiting)  // what did not come is no longer awaited
+        delete timer.data();
+    return outcome;
+}
+
+inline std::function<void(QFileDialog*)> choose(const QString& path)
+{
+    return [path](QFileDialog* dialog) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    };
+}
+
+inline void cancel(QFileDialog* dialog) { dialog->reject(); }
+
+inline QString write_file(const QTemporaryDir& folder, const QString& name, const std::string& text)
+{
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    return path;
 }
 
 // A shown window, as a user gets it.

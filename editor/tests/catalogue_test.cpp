@@ -72,40 +72,5 @@ TEST(NumberText, ReadsOnlyPlainDecimalTextWithAPoint)
         EXPECT_EQ(tenths_from_text(c.text), c.tenths) << '"' << c.text << '"';
 }
 
-TEST(Catalogue, LampStepsLetTheFastestItemReachTheHighestEnabledLamp)
-{
-    // The top lamp is enabled exactly where some item reaches level 7.
-    for (Model model : {Model::QM20, Model::QM5, Model::R300})
-        for (Unit unit : {Unit::MPH, Unit::KPH})
-            for (Mode mode : {Mode::General, Mode::Silver}) {
-                if (model == Model::R300 && mode == Mode::Silver)
-                    continue;
-                const int fastest = *tenths_from_text(speed_items(model, unit, mode).back());
-                const bool reaches_top = fastest / speed_step(model, unit, mode) == 7;
-                EXPECT_EQ(top_lamps(model, mode).speed_enabled, reaches_top)
-                    << kModelNames[static_cast<int>(model)] << ' ' << int(unit) << ' ' << int(mode);
-                const int steepest = std::stoi(incline_items(mode).back());
-                EXPECT_EQ(top_lamps(model, mode).incline_enabled, steepest / incline_step(mode) == 7);
-            }
-}
-
-TEST(Catalogue, EveryEnabledSpeedLampSelectsAnItemOfItsOwnLevel)
-{
-    for (Model model : {Model::QM20, Model::QM5, Model::R300})
-        for (Unit unit : {Unit::MPH, Unit::KPH})
-            for (Mode mode : {Mode::General, Mode::Silver}) {
-                if (model == Model::R300 && mode == Mode::Silver)
-                    continue;
-                const ItemList& items = speed_items(model, unit, mode);
-                const int top = top_lamps(model, mode).speed_enabled ? 7 : 6;
-                for (int level = 0; level <= top; ++level) {
-                    const int item = speed_item_for_level(model, unit, mode, level);
-                    ASSERT_LT(item, static_cast<int>(items.size()));
-                    EXPECT_EQ(*tenths_from_text(items[item]) / speed_step(model, unit, mode), level)
-                        << items[item];
-                }
-            }
-}
-
 }  // namespace
 }  // namespace trevalo::editor

@@ -86,33 +86,6 @@ TEST(ProductSwitch, R300ForcesGeneralAndLocksSilver)
     EXPECT_EQ(m.mode(), Mode::General);
 }
 
-TEST(ProductSwitch, LeavingR300FreesSilverButKeepsGeneralAndShowsAllTwenty)
-{
-    EditModel m = started(Model::R300);
-    m.choose({Ctl::Combo_type}, static_cast<int>(Model::QM5));
-    EXPECT_TRUE(m.option(Ctl::Option_sil).enabled);
-    EXPECT_EQ(m.mode(), Mode::General);
-    for (int k = 128; k < kLamps; ++k) {
-        EXPECT_TRUE(m.lamp(Ctl::Image1, k).visible);
-        EXPECT_TRUE(m.lamp(Ctl::Image2, k).visible);
-    }
-    EXPECT_TRUE(m.combo({Ctl::Combo_s, 16}).visible);
-    EXPECT_EQ(m.combo({Ctl::Combo_min}).count(), 80);
-    EXPECT_EQ(m.state().set_min, 30);
-}
-
-TEST(ProductSwitch, AModelSwitchThrowsTheProgramAway)
-{
-    EditModel m = started(Model::QM20);
-    m.choose({Ctl::Combo_s, 2}, 20);
-    m.choose({Ctl::Combo_i, 2}, 15);
-    m.choose({Ctl::Combo_type}, static_cast<int>(Model::QM5));
-    EXPECT_EQ(m.state().seg_s[2], 5);
-    EXPECT_EQ(m.state().seg_i[2], 0);
-    EXPECT_EQ(column(m, Ctl::Image1, 2), "10000000");
-    EXPECT_EQ(column(m, Ctl::Image2, 2), "10000000");
-}
-
 TEST(ProductSwitch, ReChoosingTheSelectedModelKeepsTheProgram)
 {
     EditModel m = started(Model::QM20);

@@ -93,32 +93,6 @@ TEST(SpeedList, EveryChoiceLightsTheColumnToTheLevelOfItsValue)
             }
 }
 
-TEST(SpeedList, ExamplesOfLevels)
-{
-    struct Case {
-        Model model;
-        Unit unit;
-        Mode mode;
-        const char* item;
-        int tenths;
-        int level;
-    };
-    for (const Case& c : {Case{Model::QM5, Unit::MPH, Mode::General, "13.8", 138, 7},
-                          Case{Model::QM5, Unit::MPH, Mode::General, "1", 10, 0},
-                          Case{Model::R300, Unit::KPH, Mode::General, "20", 200, 7},
-                          Case{Model::QM5, Unit::MPH, Mode::Silver, "6.9", 69, 6}}) {
-        EditModel m = started(c.model, c.unit, c.mode);
-        const ComboState& list = m.combo({Ctl::Combo_s, 0});
-        int index = 0;
-        while (index < list.count() && list.text(index) != c.item)
-            ++index;
-        ASSERT_LT(index, list.count()) << c.item;
-        m.choose({Ctl::Combo_s, 0}, index);
-        EXPECT_EQ(m.state().seg_s[0], c.tenths);
-        EXPECT_EQ(column(m, Ctl::Image1, 0), lit_up_to(c.level)) << c.item;
-    }
-}
-
 struct InclineCase {
     Mode mode;
     const char* action;  // "lamp" or "list"
@@ -158,14 +132,6 @@ TEST(Incline, AClickOnTheTopOfAnOddValuesRunGivesTheEvenValue)
     EXPECT_EQ(m.state().seg_i[4], 4);
     EXPECT_EQ(selected_text(m, {Ctl::Combo_i, 4}), "4");
     EXPECT_EQ(column(m, Ctl::Image2, 4), "11100000");
-}
-
-TEST(Incline, TheTopLampIgnoresClicksInSilver)
-{
-    EditModel m = started(Model::QM20, Unit::MPH, Mode::Silver);
-    m.click_lamp(Ctl::Image2, lamp_index(2, 7));
-    EXPECT_EQ(m.state().seg_i[2], 0);
-    EXPECT_EQ(column(m, Ctl::Image2, 2), "10000000");
 }
 
 TEST(Busy, WhileSetNeitherLampsNorListsChangeTheProgram)

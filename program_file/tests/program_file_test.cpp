@@ -107,19 +107,5 @@ TEST(ProgramFile, R300WritesAllTwentySegmentsWithTheHiddenOnesAtTheirDefaults)
     EXPECT_EQ(bytes[64], 0);
 }
 
-TEST(ProgramFile, StaleBufferValuesNeverReachTheFile)
-{
-    // The buffers keep their values between saves; index 20 must not leak in.
-    FileBuffers buffers;
-    buffers.file_speed_mph[20] = 99;
-    buffers.file_speed_kph[20] = 0;
-    EditState state;
-    state.seg_i[20] = 77;
-    fill_buffers(state, Unit::MPH, buffers);
-    const ProgramBytes bytes = program_bytes(state, buffers);
-    EXPECT_EQ(bytes[24], buffers.file_speed_mph[0]);
-    EXPECT_EQ(bytes[44], buffers.file_speed_kph[0]);
-}
-
 }  // namespace
 }  // namespace trevalo::program_file

@@ -40,24 +40,6 @@ std::string record_of(int samples, const std::string& unit = "LBS")
     return record_with_pulses(std::vector<std::string>(static_cast<std::size_t>(samples), "120"), unit);
 }
 
-TEST(RecordView, ALoadShowsTheLastRecordOfTheFile)
-{
-    RecordView view;
-    view.Form_Load();
-    ASSERT_FALSE(load(view, record_of(3) + RecordFile().header("2026/04/01 06:00").text() + record_of(5, " KG")));
-    ASSERT_EQ(view.dates().size(), 3u);
-    EXPECT_EQ(view.selected_date(), 2);
-    EXPECT_EQ(view.speed_frame_caption(), "SPEED(KPH)");
-    EXPECT_EQ(view.speed_scale_caption(7), "21");
-    EXPECT_EQ(view.incline_scale_caption(7), "14");
-    EXPECT_EQ(view.pulse_scale_caption(9), "220");
-    EXPECT_EQ(view.label_weight(), "Weight" + kColon + "150 KG");
-    EXPECT_EQ(view.label_dist(), "Distance" + kColon + "0 KM");
-    EXPECT_EQ(view.speed_bar(4), 3);  // 6 / 3.2 + 1
-    EXPECT_EQ(view.incline_bar(4), 3);
-    EXPECT_EQ(view.speed_bar(5), 0);
-}
-
 TEST(RecordView, TheScrollBarShowsOnlyForRecordsLongerThanTheCharts)
 {
     struct Case {
@@ -142,54 +124,6 @@ TEST(RecordView, DistancesAreShortDecimalsWithAPoint)
     for (const Case& c : {Case{2.5, "2.5"}, Case{12, "12"}, Case{0.35, "0.35"}, Case{5.0 - 3.7, "1.3"},
                           Case{0, "0"}, Case{0.00001, "0.00001"}, Case{9999, "9999"}})
         EXPECT_EQ(distance_text(c.distance), c.shown) << c.distance;
-}
-
-TEST(RecordView, AnImperialRecordAfterAMetricOneResetsTheSpeedScale)
-{
-    RecordView view;
-    view.Form_Load();
-    ASSERT_FALSE(load(view, record_of(3) + record_of(3, " KG")));
-    EXPECT_EQ(view.speed_scale_caption(1), "3");
-    view.choose_date(0);
-    EXPECT_EQ(view.speed_frame_caption(), "SPEED(MPH)");
-    EXPECT_EQ(view.speed_scale_caption(1), "2");
-    EXPECT_EQ(view.speed_scale_caption(7), "14");
-    EXPECT_EQ(view.label_dist(), "Distance" + kColon + "0 Mile");
-}
-
-TEST(RecordView, AFailedLoadListsWhatWasReadButShowsNothing)
-{
-    RecordView view;
-    view.Form_Load();
-    ASSERT_FALSE(load(view, record_of(25)));
-    view.scroll_to(4);
-    Sample bad;
-    bad.distance = "x.xx";
-    const auto error = load(view, record_of(3) + record_of(2) + RecordFile().sample(bad).text());
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->field, "distance");
-    EXPECT_EQ(view.dates().size(), 2u);
-    EXPECT_EQ(view.selected_date(), -1);
-    EXPECT_EQ(view.label_time(), "Time");
-    EXPECT_FALSE(view.scroll().visible);
-    for (int k = 0; k < kColumns; ++k) {
-        EXPECT_EQ(view.speed_bar(k), 0);
-        EXPECT_FALSE(view.line(k).visible);
-    }
-    view.choose_date(1);  // what was read can still be picked
-    EXPECT_EQ(view.speed_bar(1), 4);
-    EXPECT_EQ(view.speed_bar(2), 0);
-}
-
-TEST(RecordView, ChangesAreReportedByGroup)
-{
-    RecordView view;
-    view.Form_Load();
-    view.take_changes();
-    ASSERT_FALSE(load(view, record_of(30)));
-    EXPECT_EQ(view.take_changes(), DateItems | DateSelection | Summary | SpeedScale | Scroll | Charts);
-    view.scroll_to(2);
-    EXPECT_EQ(view.take_changes(), Scroll | Charts);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "app/chart_image.h"
 
+#include "app/atomic_file.h"
+
+#include <QIODevice>
 #include <QPainter>
-#include <QSaveFile>
 #include <QWidget>
 
 namespace trevalo::app {
@@ -39,21 +41,16 @@ QImage render_chart_image(const ChartImageParts& parts, qreal dpr)
 
 bool write_png(const QImage& image, const QString& path, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    if (!image.save(&file, "PNG")) {
-        *error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("The picture could not be encoded.");
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return write_file_atomically(
+        path,
+        [&image](QIODevice& device, QString* why) {
+            if (image.save(&device, "PNG"))
+                return true;
+            *why = device.errorString().isEmpty() ? QStringLiteral("The picture could not be encoded.")
+                                                  : device.errorString();
+            return false;
+        },
+        error);
 }
 
 }  // namespace trevalo::app

@@ -1,6 +1,8 @@
 #include "app/program_writer.h"
 
-#include <QSaveFile>
+#include "app/atomic_file.h"
+
+#include <QIODevice>
 
 namespace trevalo::app {
 
@@ -17,20 +19,8 @@ bool write_bytes(QIODevice& device, const program_file::ProgramBytes& bytes, QSt
 
 bool write_program_file(const QString& path, const program_file::ProgramBytes& bytes, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    if (!write_bytes(file, bytes, error)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return write_file_atomically(
+        path, [&bytes](QIODevice& device, QString* why) { return write_bytes(device, bytes, why); }, error);
 }
 
 }  // namespace trevalo::app

@@ -1,8 +1,7 @@
 #pragma once
 
-// Writes a program file so that it is always whole: the bytes go to a
-// temporary file beside the target, which replaces the target only once
-// everything is written. A failed save leaves any earlier file untouched.
+// Writes a program file, always whole: a failed save leaves any earlier file
+// untouched.
 
 #include "program_file/program_file.h"
 

@@ -64,10 +64,18 @@ void Form1::dragEnterEvent(QDragEnterEvent* event)
         event->acceptProposedAction();
 }
 
+// The drop is answered at once; the file is opened afterwards, so that the
+// program the file came from is not kept waiting by a message box.
 void Form1::dropEvent(QDropEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     const QString path = urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(this, [this, path] { open_dropped(path); }, Qt::QueuedConnection);
+}
+
+void Form1::open_dropped(const QString& path)
+{
     if (path.isEmpty() || QFileInfo(path).isDir()) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("TREVALO USB AP"),
                         QStringLiteral("Drop one record file on the window to open it.\n\n"
@@ -77,7 +85,6 @@ void Form1::dropEvent(QDropEvent* event)
         box.exec();
         return;
     }
-    event->acceptProposedAction();
     tabs_->setCurrentIndex(1);
     record_tab_->load(path);
 }

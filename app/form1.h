@@ -38,6 +38,7 @@ protected:
 
 private:
     void Form_Load();
+    void open_dropped(const QString& path);
 
     std::unique_ptr<Pictures> pictures_;
     editor::EditModel edit_model_;

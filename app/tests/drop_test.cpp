@@ -41,6 +41,7 @@ protected:
         });
         QDropEvent drop_event(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &drop_event);
+        QCoreApplication::processEvents();  // the file opens after the drop is answered
         delete waiting.data();
         return message;
     }

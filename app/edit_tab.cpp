@@ -61,6 +61,7 @@ void EditTab::build_grids()
     for (int k = 0; k < kLamps; ++k) {
         image1_[k] = new PictureBox(frame1_);
         image1_[k]->setObjectName(element_name("Image1", k));
+        image1_[k]->setAccessibleRole(QAccessible::Button);  // before anything asks for its interface
         image1_[k]->setAccessibleName(QString::fromStdString(editor::lamp_name(Ctl::Image1, k)));
         connect(image1_[k], &PictureBox::clicked, this, [this, k] {
             model_.click_lamp(Ctl::Image1, k);
@@ -68,6 +69,7 @@ void EditTab::build_grids()
         });
         image2_[k] = new PictureBox(frame2);
         image2_[k]->setObjectName(element_name("Image2", k));
+        image2_[k]->setAccessibleRole(QAccessible::Button);  // before anything asks for its interface
         image2_[k]->setAccessibleName(QString::fromStdString(editor::lamp_name(Ctl::Image2, k)));
         connect(image2_[k], &PictureBox::clicked, this, [this, k] {
             model_.click_lamp(Ctl::Image2, k);

@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/edit_tab.h"
+#include "app/picture_box.h"
 #include "app/pictures.h"
 #include "app/record_tab.h"
 #include "app/save_command.h"
@@ -35,6 +36,7 @@ QString window_title(bool multi_line)
 Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pictures>(devicePixelRatioF()))
 {
     setObjectName(QStringLiteral("Form1"));
+    PictureBox::installAccessibility();
     // Window titles are single lines on every desktop Qt runs on.
     setWindowTitle(window_title(false));
     setFont(arial(12));

@@ -1,5 +1,6 @@
 #include "app/picture_box.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,6 +15,20 @@ void PictureBox::setPicture(const QPixmap& picture)
     picture_ = picture;
     resize(sizeHint());
     update();
+}
+
+void PictureBox::installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory([](const QString& class_name, QObject* object) -> QAccessibleInterface* {
+            auto* box = qobject_cast<PictureBox*>(object);
+            if (!box || class_name != QLatin1String(staticMetaObject.className()))
+                return nullptr;
+            return new QAccessibleWidget(box, box->accessibleRole());
+        });
+        return true;
+    }();
+    (void)installed;
 }
 
 void PictureBox::paintEvent(QPaintEvent*)

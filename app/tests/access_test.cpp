@@ -76,6 +76,8 @@ TEST_F(Access, LampsTellWhatTheyAreAndUpdateAfterEditsAndSwitches)
 {
     QWidget* lamp = control(window, "Image1_27");
     EXPECT_EQ(accessible(lamp, QAccessible::Name), "Speed, segment 4, level 3");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(lamp)->role(), QAccessible::Button);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control(window, "Image_s_0"))->role(), QAccessible::Graphic);
     EXPECT_EQ(accessible(lamp, QAccessible::Description), "not lit; a click sets 5 MPH");
     EXPECT_EQ(lamp->toolTip(), "5 MPH");
     QTest::mouseClick(lamp, Qt::LeftButton);

@@ -117,6 +117,10 @@ TEST_F(RecordPage, OpenFileShowsTheLastWorkoutThenAnyOther)
     EXPECT_EQ(caption("Label_weight"), "Weight" + kColon + "160 LBS");
     EXPECT_EQ(bar("Image_s", 1), 3);
     EXPECT_EQ(bar("Image_s", 2), 0);
+    QTest::keyClick(dates, Qt::Key_Down);  // and the metric one after it
+    EXPECT_EQ(control<QGroupBox>(window, "Frame1_Record")->title(), "SPEED(KPH)");
+    EXPECT_EQ(caption("Label_record_s_1"), "3");
+    EXPECT_EQ(caption("Label_record_i_1"), "2");
 }
 
 TEST_F(RecordPage, TheScrollBarWalksALongWorkoutFromTheKeyboard)

@@ -28,17 +28,13 @@ constexpr int kTabHeight = 9885;
 
 }  // namespace
 
-QString window_title(bool multi_line)
-{
-    return multi_line ? QStringLiteral("TREVALO USB AP\r\nv0.9") : QStringLiteral("TREVALO USB AP v0.9");
-}
-
 Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pictures>(devicePixelRatioF()))
 {
     setObjectName(QStringLiteral("Form1"));
     PictureBox::installAccessibility();
-    // Window titles are single lines on every desktop Qt runs on.
-    setWindowTitle(window_title(false));
+    // The title has the version on a second line where a title can have
+    // two; window titles are single lines on every desktop Qt runs on.
+    setWindowTitle(QStringLiteral("TREVALO USB AP v0.9"));
     setFont(arial(12));
 
     tabs_ = new TabControl(this);

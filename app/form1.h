@@ -17,9 +17,6 @@ class RecordTab;
 class TabControl;
 struct Pictures;
 
-// The window title, on two lines where the platform can show them.
-QString window_title(bool multi_line);
-
 class Form1 : public QWidget {
     Q_OBJECT
 public:

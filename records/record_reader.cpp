@@ -46,6 +46,27 @@ bool usual_running_fields(const char* p)
            digits(distance, distance_digits) && p[18] == '.';
 }
 
+// The level fields in the shapes the treadmill writes: incline "DD", speed
+// " D.D" or "DD.D", pulse " DD" or "DDD". Read as plain_number would read
+// them, without its table lookups.
+struct UsualLevels {
+    PlainNumber incline, speed, pulse;
+};
+
+std::optional<UsualLevels> usual_level_fields(const char* p)
+{
+    auto d = [p](int i) { return static_cast<unsigned>(static_cast<unsigned char>(p[i]) - '0'); };
+    auto digit = [&d](int i) { return d(i) < 10; };
+    auto digit_or_space = [&](int i) { return digit(i) || p[i] == ' '; };
+    if (!(digit(14) && digit(15) && digit_or_space(22) && digit(23) && p[24] == '.' && digit(25) &&
+          digit_or_space(10) && digit(11) && digit(12)))
+        return std::nullopt;
+    auto lead = [&](int i, unsigned worth) { return p[i] == ' ' ? 0u : d(i) * worth; };
+    return UsualLevels{{d(14) * 10 + d(15), 0},
+                       {lead(22, 100) + d(23) * 10 + d(25), 1},
+                       {lead(10, 100) + d(11) * 10 + d(12), 0}};
+}
+
 // The first CR or LF at or after p, or end. Eight bytes at a time: a record
 // file's lines are short and many, and one pass over the bytes is the cost
 // that every other reader of the file pays too.
@@ -276,7 +297,11 @@ void RecordReader::sample_line(std::string_view line)
     }
     std::int16_t incline = 0, speed = 0, pulse = 0;
     const bool imperial = imperial_;
-    if (!read_level<2>(line, 15, "incline", incline, [&](PlainNumber n) { return tables_.incline(n); },
+    if (const auto usual = usual_level_fields(p)) [[likely]] {
+        incline = tables_.incline(usual->incline);
+        speed = tables_.speed(usual->speed, imperial);
+        pulse = tables_.pulse(usual->pulse);
+    } else if (!read_level<2>(line, 15, "incline", incline, [&](PlainNumber n) { return tables_.incline(n); },
                        [](double v) { return incline_level(v); }) ||
         !read_level<4>(line, 23, "speed", speed, [&](PlainNumber n) { return tables_.speed(n, imperial); },
                        [&](double v) { return speed_level(v, imperial); }) ||

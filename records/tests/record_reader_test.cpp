@@ -125,6 +125,18 @@ TEST(RecordReader, LevelsRoundHalvesToEvenAndStayWithinTheBars)
     Sample negative;
     negative.incline = "-4";
     EXPECT_EQ(levels(negative).rec_incline, 0);
+
+    // The usual shapes take a shorter road; any other shape of the same
+    // number must give the same levels.
+    Sample usual, other;
+    usual.incline = "05", other.incline = "5 ";
+    usual.speed = "12.0", other.speed = " 12.";
+    usual.pulse = " 99", other.pulse = "99 ";
+    for (const char* unit : {"LBS", " KG"}) {
+        const SampleLevels a = levels(usual, unit), b = levels(other, unit);
+        EXPECT_EQ((std::array{a.rec_incline, a.rec_speed, a.rec_pulse}),
+                  (std::array{b.rec_incline, b.rec_speed, b.rec_pulse}));
+    }
 }
 
 TEST(RecordReader, TheUnitOfASampleIsTheMarkerReadBeforeIt)

@@ -185,12 +185,11 @@ void EditModel::Combo_type_Click()
     } else {
         set_option_enabled(Ctl::Option_sil, true);
     }
-    for (int i = 16; i < kSegments; ++i)
-        show_segment(i, !r300);
-    if (r300)
-        place_selectors(8, 16);
-    else
-        place_selectors(10, kSegments);
+    // The selectors stand in two rows of half the segments shown.
+    const int shown = segments_shown(model());
+    for (int i = segments_shown(Model::R300); i < kSegments; ++i)
+        show_segment(i, i < shown);
+    place_selectors(shown / 2, shown);
     Apply_setting();
 }
 

@@ -12,7 +12,7 @@ std::optional<std::int16_t> bar(std::optional<std::int16_t> level)
 {
     if (!level)
         return level;
-    return std::clamp<std::int16_t>(*level, 0, kMaxBarLevel);
+    return std::clamp<std::int16_t>(*level, 0, kBarLevels);
 }
 
 }  // namespace

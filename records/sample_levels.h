@@ -12,6 +12,7 @@
 // tables computed once with the same formulas, which saves three divisions
 // on each of a million samples.
 
+#include "records/chart_layout.h"
 #include "records/fixed_field.h"
 
 #include <cstdint>
@@ -19,8 +20,6 @@
 #include <vector>
 
 namespace trevalo::records {
-
-inline constexpr int kMaxBarLevel = 8;
 
 std::optional<std::int16_t> speed_level(double speed, bool imperial);
 std::optional<std::int16_t> incline_level(double incline);

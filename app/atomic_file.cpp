@@ -1,26 +1,20 @@
 #include "app/atomic_file.h"
 
-#include <QSaveFile>
+#include "files/atomic_writer.h"
+
+#include <QFile>
 
 namespace trevalo::app {
 
-bool write_file_atomically(const QString& path, const std::function<bool(QIODevice&, QString*)>& write,
-                           QString* error)
+bool write_file_atomically(const QString& path, QByteArrayView bytes, QString* error, files::AtomicWriter* writer)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    if (!write(file, error)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    files::AtomicWriter plain;
+    files::AtomicWriter& used = writer ? *writer : plain;
+    if (used.write(QFile::encodeName(path).toStdString(), std::string_view(bytes.data(), bytes.size())))
+        return true;
+    // The system's reasons come in the user's language and encoding.
+    *error = QString::fromLocal8Bit(used.errorString());
+    return false;
 }
 
 }  // namespace trevalo::app

@@ -1,20 +1,21 @@
 #pragma once
 
-// Writes a file whole or not at all: the content goes to a temporary file
-// beside the target, which replaces the target only once everything is
-// written. A failed write leaves any earlier file untouched.
+// The files library's atomic writer for Qt paths and bytes: every file the
+// program writes goes through it.
 
+#include <QByteArrayView>
 #include <QString>
 
-#include <functional>
-
-class QIODevice;
+namespace trevalo::files {
+class AtomicWriter;
+}
 
 namespace trevalo::app {
 
-// `write` fills the open device and on failure says why in its second
-// argument. On failure tells why in `error`, in words for the user.
-bool write_file_atomically(const QString& path, const std::function<bool(QIODevice&, QString*)>& write,
-                           QString* error);
+// Replaces the file at `path` with `bytes`, whole or not at all: a failed
+// write leaves any earlier file untouched. On failure tells why in `error`,
+// in words for the user. `writer` does the work, a plain one when null.
+bool write_file_atomically(const QString& path, QByteArrayView bytes, QString* error,
+                           files::AtomicWriter* writer = nullptr);
 
 }  // namespace trevalo::app

@@ -2,7 +2,7 @@
 
 #include "app/atomic_file.h"
 
-#include <QIODevice>
+#include <QBuffer>
 #include <QPainter>
 #include <QWidget>
 
@@ -39,18 +39,17 @@ QImage render_chart_image(const ChartImageParts& parts, qreal dpr)
     return image;
 }
 
-bool write_png(const QImage& image, const QString& path, QString* error)
+bool write_png(const QImage& image, const QString& path, QString* error, files::AtomicWriter* writer)
 {
-    return write_file_atomically(
-        path,
-        [&image](QIODevice& device, QString* why) {
-            if (image.save(&device, "PNG"))
-                return true;
-            *why = device.errorString().isEmpty() ? QStringLiteral("The picture could not be encoded.")
-                                                  : device.errorString();
-            return false;
-        },
-        error);
+    // Encoded in memory first, so that a picture that cannot be encoded never
+    // touches the disk.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        *error = QStringLiteral("The picture could not be encoded as PNG.");
+        return false;
+    }
+    return write_file_atomically(path, png, error, writer);
 }
 
 }  // namespace trevalo::app

@@ -8,6 +8,10 @@
 
 class QWidget;
 
+namespace trevalo::files {
+class AtomicWriter;
+}
+
 namespace trevalo::app {
 
 struct ChartImageParts {
@@ -23,6 +27,7 @@ QSize chart_image_size(const ChartImageParts& parts);
 QImage render_chart_image(const ChartImageParts& parts, qreal device_pixel_ratio);
 
 // Writes the image as PNG, whole or not at all; on failure tells why.
-bool write_png(const QImage& image, const QString& path, QString* error);
+// `writer` does the work, a plain one when null.
+bool write_png(const QImage& image, const QString& path, QString* error, files::AtomicWriter* writer = nullptr);
 
 }  // namespace trevalo::app

@@ -2,25 +2,13 @@
 
 #include "app/atomic_file.h"
 
-#include <QIODevice>
-
 namespace trevalo::app {
 
-bool write_bytes(QIODevice& device, const program_file::ProgramBytes& bytes, QString* error)
+bool write_program_file(const QString& path, const program_file::ProgramBytes& bytes, QString* error,
+                        files::AtomicWriter* writer)
 {
-    const auto size = static_cast<qint64>(bytes.size());
-    const qint64 written = device.write(reinterpret_cast<const char*>(bytes.data()), size);
-    if (written == size)
-        return true;
-    *error = device.errorString().isEmpty() ? QStringLiteral("Not every byte could be written.")
-                                            : device.errorString();
-    return false;
-}
-
-bool write_program_file(const QString& path, const program_file::ProgramBytes& bytes, QString* error)
-{
-    return write_file_atomically(
-        path, [&bytes](QIODevice& device, QString* why) { return write_bytes(device, bytes, why); }, error);
+    return write_file_atomically(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), error,
+                                 writer);
 }
 
 }  // namespace trevalo::app

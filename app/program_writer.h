@@ -7,15 +7,16 @@
 
 #include <QString>
 
-class QIODevice;
+namespace trevalo::files {
+class AtomicWriter;
+}
 
 namespace trevalo::app {
 
-// Writes every byte to an open device; on failure tells why in `error`.
-bool write_bytes(QIODevice& device, const program_file::ProgramBytes& bytes, QString* error);
-
 // Writes the program to `path`, replacing what was there. On failure tells
-// why in `error`, in words for the user.
-bool write_program_file(const QString& path, const program_file::ProgramBytes& bytes, QString* error);
+// why in `error`, in words for the user. `writer` does the work, a plain one
+// when null.
+bool write_program_file(const QString& path, const program_file::ProgramBytes& bytes, QString* error,
+                        files::AtomicWriter* writer = nullptr);
 
 }  // namespace trevalo::app

@@ -1,6 +1,5 @@
 #include "window_helpers.h"
 
-#include "app/program_writer.h"
 #include "program_file/program_file.h"
 
 #include <QDir>
@@ -92,37 +91,6 @@ TEST_F(Save, CancelWritesNothingAndSaysNothing)
     EXPECT_EQ(save(cancel).message, "");
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
     EXPECT_TRUE(save(choose(folder.filePath("next"))).message.endsWith(" Success!"));
-}
-
-// A device that refuses every write, as a full or removed stick does.
-class FailingDevice : public QIODevice {
-public:
-    FailingDevice() { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64) override
-    {
-        setErrorString("No space left on device");
-        return -1;
-    }
-};
-
-TEST(ProgramWriter, AFailedWriteSaysWhyAndLeavesTheEarlierFileUntouched)
-{
-    FailingDevice device;
-    QString error;
-    EXPECT_FALSE(write_bytes(device, program_file::ProgramBytes{}, &error));
-    EXPECT_EQ(error, "No space left on device");
-
-    QTemporaryDir folder;
-    const QString path = folder.filePath("QM20.cus");
-    program_file::ProgramBytes first{};
-    first.fill(7);
-    ASSERT_TRUE(write_program_file(path, first, &error));
-    EXPECT_FALSE(write_program_file(path + "/inside.cus", program_file::ProgramBytes{}, &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(read(path), QByteArray(65, 7));
 }
 
 }  // namespace

@@ -83,8 +83,7 @@ void Form1::open_dropped(const QString& path)
         box.exec();
         return;
     }
-    tabs_->setCurrentIndex(1);
-    record_tab_->load(path);
+    record_tab_->load(path, [this] { tabs_->setCurrentIndex(1); });
 }
 
 Form1::~Form1() = default;

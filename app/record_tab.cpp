@@ -3,16 +3,19 @@
 #include "app/chart_image.h"
 #include "app/controls.h"
 #include "app/line_layer.h"
+#include "app/load_progress.h"
 #include "app/picture_box.h"
 #include "app/pictures.h"
 #include "app/sample_scroll_bar.h"
 #include "app/twips.h"
+#include "records/file_source.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -157,27 +160,45 @@ void RecordTab::Command_open_Click()
     load(dialog.selectedFiles().constFirst());
 }
 
-void RecordTab::load(const QString& path)
+bool RecordTab::load(const QString& path, const std::function<void()>& opened)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    model_.begin_load();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        model_.end_load();
-        apply(model_.take_changes());
-        report(QStringLiteral("The record file could not be opened.\n\n%1\n\n%2").arg(shown, file.errorString()),
+    records::FileSource source;
+    if (!source.open(QFile::encodeName(path).toStdString())) {
+        // A pipe, a device or a folder changes nothing; a file that cannot
+        // be opened leaves the display emptied, as a failed load does.
+        if (!source.not_a_file()) {
+            model_.begin_load();
+            model_.end_load();
+            apply(model_.take_changes());
+        }
+        report(QStringLiteral("The record file could not be opened.\n\n%1\n\n%2")
+                   .arg(shown, QString::fromLocal8Bit(source.errorString())),
                true);
-        return;
+        return !source.not_a_file();
     }
-    // Read in pieces: the largest record file is some 30 MB.
+    if (opened)
+        opened();
+
+    model_.begin_load();
+    LoadProgress progress(this, QStringLiteral("Reading %1\u2026").arg(QFileInfo(path).fileName()), source.size(),
+                          progress_delay_ms_);
+    // Read in pieces: the largest record file is some 30 MB, and any file
+    // may be far larger.
     QByteArray chunk(1 << 18, Qt::Uninitialized);
     QString read_error;
+    std::uint64_t done = 0;
     for (;;) {
-        const qint64 got = file.read(chunk.data(), chunk.size());
+        const std::ptrdiff_t got = source.read(chunk.data(), static_cast<std::size_t>(chunk.size()));
         if (got < 0)
-            read_error = file.errorString();
+            read_error = QString::fromLocal8Bit(source.errorString());
         if (got <= 0 || !model_.reader().feed(std::string_view(chunk.constData(), static_cast<std::size_t>(got))))
             break;
+        done += static_cast<std::uint64_t>(got);
+        if (!progress.advance(done)) {
+            model_.cancel_load();
+            return true;
+        }
     }
     if (read_error.isEmpty())
         model_.reader().finish();
@@ -194,6 +215,7 @@ void RecordTab::load(const QString& path)
                true);
     else if (records == 0)
         report(QStringLiteral("No workouts were found in\n%1").arg(shown), false);
+    return true;
 }
 
 void RecordTab::save_charts()

@@ -37,7 +37,12 @@ public:
     // "Open File": asks for a record file and loads it.
     void Command_open_Click();
     // Loads a record file, telling the user what went wrong, if anything.
-    void load(const QString& path);
+    // A load that takes longer than the delay shows its progress and can be
+    // cancelled. `opened` runs once the file is open, before anything
+    // changes. Returns false when the path is no file to read (a pipe, a
+    // device, a folder): then nothing changed.
+    bool load(const QString& path, const std::function<void()>& opened = {});
+    void set_progress_delay(int milliseconds) { progress_delay_ms_ = milliseconds; }
 
 private:
     void build_charts();
@@ -52,6 +57,7 @@ private:
     records::RecordView& model_;
     const Pictures& pictures_;
     std::function<QString()> proposed_name_;
+    int progress_delay_ms_ = 330;
 
     QGroupBox* frame1_ = nullptr;
     QGroupBox* incline_frame_ = nullptr;

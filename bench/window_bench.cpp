@@ -10,6 +10,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fstream>
+#include <string>
+
 namespace {
 
 void ConstructAndShowForm1(benchmark::State& state)
@@ -62,8 +65,30 @@ void OpenLargestRecordFile(benchmark::State& state)
     }
     if (window.record_view().dates().size() != 1024)
         state.SkipWithError("the file did not load whole");
+    // The largest valid file is an everyday load: no progress dialog.
+    if (window.findChild<QWidget*>(QStringLiteral("LoadProgress")))
+        state.SkipWithError("a progress dialog was shown");
 }
 BENCHMARK(OpenLargestRecordFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// The yardstick for "Open File": the simplest reading of the same file line
+// by line, doing nothing with the lines.
+void GetlinePassSameFile(benchmark::State& state)
+{
+    const std::string path = qEnvironmentVariable("TREVALO_LARGEST_RECORD_FILE").toStdString();
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        std::ifstream file(path, std::ios::binary);
+        std::string line;
+        lines = 0;
+        while (std::getline(file, line))
+            ++lines;
+        benchmark::DoNotOptimize(lines);
+    }
+    if (lines == 0)
+        state.SkipWithError("set TREVALO_LARGEST_RECORD_FILE");
+}
+BENCHMARK(GetlinePassSameFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 }  // namespace
 

@@ -173,16 +173,14 @@ bool RecordReader::feed(std::string_view chunk)
     while (p != end && !error_) {
         const char* stop = line_end(p, end);
         if (stop == end) {
-            partial_.append(p, end);
+            keep_partial(p, end);
             break;
         }
-        std::string_view line(p, static_cast<std::size_t>(stop - p));
-        if (!partial_.empty()) {
-            partial_.append(line);
-            take_line(partial_);
-            partial_.clear();
+        if (partial_length_ != 0) {
+            keep_partial(p, stop);
+            take_partial();
         } else {
-            take_line(line);
+            take_line(std::string_view(p, static_cast<std::size_t>(stop - p)));
         }
         p = stop + 1;
         if (*stop == '\r') {
@@ -203,14 +201,31 @@ bool RecordReader::finish()
         fail(LoadFailure::EmptyFile);
         return false;
     }
-    if (!partial_.empty()) {
-        take_line(partial_);
-        partial_.clear();
+    if (partial_length_ != 0) {
+        take_partial();
         if (error_)
             return false;
     }
     settle();
     return true;
+}
+
+void RecordReader::keep_partial(const char* begin, const char* end)
+{
+    const auto length = static_cast<std::size_t>(end - begin);
+    if (partial_length_ < partial_.size())
+        std::memcpy(partial_.data() + partial_length_, begin, std::min(length, partial_.size() - partial_length_));
+    partial_length_ += length;
+}
+
+// A line longer than any kept kind is skipped whatever its text.
+void RecordReader::take_partial()
+{
+    if (partial_length_ <= kLongestLine)
+        take_line(std::string_view(partial_.data(), partial_length_));
+    else
+        ++line_no_;
+    partial_length_ = 0;
 }
 
 void RecordReader::take_line(std::string_view line)

@@ -39,6 +39,9 @@ struct LoadError {
     friend bool operator==(const LoadError&, const LoadError&) = default;
 };
 
+// The longest line that is not skipped: a sample line.
+inline constexpr std::size_t kLongestLine = 26;
+
 class RecordReader {
 public:
     // Starts from an empty store; `names` receives one header text per record.
@@ -57,6 +60,8 @@ public:
     int records() const { return r_; }
 
 private:
+    void keep_partial(const char* begin, const char* end);
+    void take_partial();
     void take_line(std::string_view line);
     void header_line(std::string_view line);
     void weight_line(std::string_view line);
@@ -78,7 +83,10 @@ private:
     const class LevelTables& tables_;
     std::optional<LoadError> error_;
 
-    std::string partial_;     // the start of a line that a chunk cut off
+    // The start of a line that a chunk cut off: never more of it than tells
+    // the line's kind, so that a file without line ends costs no memory.
+    std::array<char, kLongestLine + 1> partial_{};
+    std::size_t partial_length_ = 0;  // the whole length, also past what is kept
     bool after_cr_ = false;   // the last chunk ended in CR: a leading LF belongs to it
     bool any_input_ = false;
     bool settled_ = false;

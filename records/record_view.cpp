@@ -75,21 +75,28 @@ void RecordView::Form_Load()
 
 void RecordView::begin_load()
 {
+    reader_.reset();
+    if (!loading_store_)
+        loading_store_ = std::make_unique<RecordStore>();
+    loading_dates_.clear();
+    reader_ = std::make_unique<RecordReader>(*loading_store_, loading_dates_);
+}
+
+void RecordView::cancel_load() { reader_.reset(); }
+
+std::optional<LoadError> RecordView::end_load()
+{
+    const std::optional<LoadError> error = reader_->error();
+    const int records = reader_->records();
+    reader_.reset();
+    std::swap(store_, loading_store_);
+    std::swap(dates_, loading_dates_);
+
     clear_summary();
-    dates_.clear();
     selected_ = -1;
     scroll_.visible = false;
     clear_charts();
     changes_ |= DateItems | DateSelection | Scroll;
-    reader_ = std::make_unique<RecordReader>(*store_, dates_);
-}
-
-std::optional<LoadError> RecordView::end_load()
-{
-    changes_ |= DateItems;
-    const std::optional<LoadError> error = reader_->error();
-    const int records = reader_->records();
-    reader_.reset();
     if (error || records == 0)
         return error;
     choose_date(records - 1);

@@ -58,14 +58,17 @@ public:
     void Form_Load();
 
     // --- Loading a file -------------------------------------------------------
-    // Clears the summary, the list, the charts and the store, and starts a
-    // reader on the cleared store.
+    // Starts a reader on a second, cleared store. What is shown stays as it
+    // is until the load ends, so that a load can be given up.
     void begin_load();
-    // Feed the file here between begin_load and end_load.
+    // Feed the file here between begin_load and end_load or cancel_load.
     RecordReader& reader() { return *reader_; }
-    // After a load that read at least one record without failing, shows the
-    // last record. Returns the failure, if any.
+    // Takes the loaded file: clears the summary, the list and the charts,
+    // and after a load that read at least one record without failing, shows
+    // the last record. Returns the failure, if any.
     std::optional<LoadError> end_load();
+    // Gives the load up: the file shown before stays, exactly as it was.
+    void cancel_load();
 
     // --- What a user does -----------------------------------------------------
     void choose_date(int index);
@@ -101,8 +104,10 @@ private:
     void clear_charts();
 
     std::unique_ptr<RecordStore> store_;
+    // The store a load fills; it changes place with store_ when the load ends.
+    std::unique_ptr<RecordStore> loading_store_;
     std::unique_ptr<RecordReader> reader_;
-    std::vector<std::string> dates_;
+    std::vector<std::string> dates_, loading_dates_;
     int selected_ = -1;
     std::array<std::string, 4> summary_{"Time", "Calories", "Distance", "Weight"};
     std::string speed_frame_ = "SPEED(MPH)";

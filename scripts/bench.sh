@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds optimised and runs the benchmarks: the
-# window (opening, model switch, "Open File" of the largest record file), the
-# record reader against `wc -l` on the same file, and the peak memory of
-# loading that file.
+# window (opening, model switch, "Open File" of the largest record file
+# against a std::getline pass over it), the record reader against `wc -l` on
+# the same file, and the peak memory of loading a small file, the largest
+# valid file and a 200 MB file without line ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,7 +13,13 @@ cmake --build --preset bench
 largest=build/bench/largest_record_file.cus
 [ -f "$largest" ] || python3 bench/make_largest_record_file.py "$largest"
 ls -l "$largest"
+small=build/bench/small_record_file.cus
+head -n 60 "$largest" > "$small"
+one_line=build/bench/one_200mb_line.cus
+[ -f "$one_line" ] || head -c 200000000 /dev/zero | tr '\0' '7' > "$one_line"
 
 build/bench/bench/reader_bench "$largest"
 TREVALO_LARGEST_RECORD_FILE="$largest" build/bench/bench/window_bench
-build/bench/bench/load_memory "$largest"
+for file in "$small" "$largest" "$one_line"; do
+    build/bench/bench/load_memory "$file"
+done

@@ -11,6 +11,8 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace trevalo::app {
 namespace {
 
@@ -79,6 +81,11 @@ TEST_F(Drop, SeveralFilesOrAFolderChangeNothing)
         EXPECT_EQ(control<QTabBar>(window, "SSTab1_tabs")->currentIndex(), 0);
         EXPECT_EQ(control<QComboBox>(window, "Combo_date")->count(), 1);
     }
+    const QString fifo = folder.filePath("pipe.cus");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_TRUE(drop({fifo}).contains("This is a named pipe"));
+    EXPECT_EQ(control<QTabBar>(window, "SSTab1_tabs")->currentIndex(), 0);
+    EXPECT_EQ(control<QComboBox>(window, "Combo_date")->count(), 1);
 }
 
 }  // namespace

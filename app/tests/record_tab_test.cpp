@@ -9,8 +9,11 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
+
+#include <sys/stat.h>
 
 namespace trevalo::app {
 namespace {
@@ -199,6 +202,57 @@ TEST_F(RecordPage, AFileGoneBeforeItIsReadClearsTheDisplayAndSaysSo)
     EXPECT_TRUE(message.startsWith("The record file could not be opened.")) << message.toStdString();
     EXPECT_EQ(control<QComboBox>(window, "Combo_date")->count(), 0);
     EXPECT_EQ(caption("Label_weight"), "Weight");
+}
+
+// A pipe would hold the window until some program wrote to it, a device
+// such as /dev/zero would fill the memory: each is refused at once, and the
+// file shown before stays.
+TEST_F(RecordPage, WhatIsNotARecordFileIsRefusedAtOnceAndChangesNothing)
+{
+    RecordFile file;
+    open(write("one.cus", add_record(file, "2026/03/01 07:30", "LBS", {" 2.0"}).text()));
+    const QString fifo = folder.filePath("pipe.cus");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct {
+        QString path;
+        QString reason;
+    } cases[] = {{fifo, "This is a named pipe"}, {"/dev/zero", "This is a device"}};
+    for (const auto& c : cases) {
+        const QString message = open(c.path);
+        EXPECT_TRUE(message.startsWith("The record file could not be opened.")) << message.toStdString();
+        EXPECT_TRUE(message.contains(c.reason)) << message.toStdString();
+        EXPECT_EQ(control<QComboBox>(window, "Combo_date")->currentText(), "2026/03/01 07:30");
+        EXPECT_EQ(caption("Label_weight"), "Weight" + kColon + "160 LBS");
+    }
+}
+
+// A load long enough to show its progress, cancelled: the file shown before
+// stays exactly as it was.
+TEST_F(RecordPage, ACancelledLoadLeavesTheFileShownBefore)
+{
+    RecordFile small;
+    open(write("one.cus", add_record(small, "2026/03/01 07:30", "LBS", std::vector<std::string>(25, " 4.0")).text()));
+    QTest::keyClick(control(window, "HScroll1"), Qt::Key_End);
+    const QString before = accessible("Image_p", QAccessible::Description);
+
+    RecordFile large;
+    add_record(large, "2026/04/01 07:30", " KG", {" 9.6"});
+    const QString big = write("big.cus", large.text() + std::string(24 << 20, '\n'));
+    auto* tab = window.findChild<app::RecordTab*>();
+    tab->set_progress_delay(0);
+    bool shown = false;
+    testing::on_next_modal(
+        [](QWidget* dialog) {
+            EXPECT_EQ(dialog->objectName(), "LoadProgress");
+            QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+        },
+        &shown);
+    tab->load(big);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(control<QComboBox>(window, "Combo_date")->currentText(), "2026/03/01 07:30");
+    EXPECT_EQ(caption("Label_end"), "25");
+    EXPECT_EQ(accessible("Image_p", QAccessible::Description), before);
+    EXPECT_EQ(bar("Image_s", 19), 3);
 }
 
 TEST_F(RecordPage, TheDialogProposesTheModelsRecordName)

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -160,6 +161,9 @@ inline std::function<void(QFileDialog*)> choose(const QString& path)
 {
     return [path](QFileDialog* dialog) {
         dialog->selectFile(path);
+        // selectFile leaves the name field alone once it has the focus, and
+        // when it gets the focus depends on timing.
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog*>(dialog)->accept();
     };
 }

@@ -6,6 +6,13 @@
 
 namespace trevalo::records::testing {
 
+// A number as a fixed-width field: `pad` before it up to `width`.
+inline std::string right_aligned(int value, std::size_t width, char pad)
+{
+    const std::string digits = std::to_string(value);
+    return std::string(width > digits.size() ? width - digits.size() : 0, pad).append(digits);
+}
+
 struct Sample {
     std::string minutes = "00";
     std::string seconds = "00";

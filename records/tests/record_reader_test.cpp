@@ -93,7 +93,7 @@ TEST(RecordReader, LevelsRoundHalvesToEvenAndStayWithinTheBars)
     const std::vector<int> incline_levels{1, 2, 2, 2, 3, 4, 4, 4, 5, 6, 6, 6, 7, 8, 8, 8};
     for (int incline = 0; incline <= 15; ++incline) {
         Sample s;
-        s.incline = (incline < 10 ? "0" : "") + std::to_string(incline);
+        s.incline = testing::right_aligned(incline, 2, '0');
         EXPECT_EQ(levels(s).rec_incline, incline_levels[incline]) << s.incline;
     }
     struct Speed {
@@ -175,7 +175,15 @@ TEST(RecordReader, AnyLineEndingAndAnyChunkingReadTheSame)
     const std::string lf = RecordFile("\n").header().weight("150", "LBS").samples(3, s).header().text();
     const std::string cr = RecordFile("\r").header().weight("150", "LBS").samples(3, s).header().text();
     const std::string mixed = "2026/03/01 07:30\r150LBS\n" + RecordFile("\r\n").samples(3, s).header().text();
-    for (const std::string& file : {lf, cr, mixed, RecordFile().header().weight("150", "LBS").samples(3, s).header().text()}) {
+    const std::string long_lines = RecordFile()
+                                       .header()
+                                       .line(std::string(27, '1'))
+                                       .weight("150", "LBS")
+                                       .line(std::string(300, '2'))
+                                       .samples(3, s)
+                                       .header()
+                                       .text();
+    for (const std::string& file : {lf, cr, mixed, long_lines}) {
         for (std::size_t chunk : {std::size_t{1}, std::size_t{2}, std::size_t{7}, file.size()}) {
             RecordStore store;
             std::vector<std::string> names;
@@ -191,6 +199,22 @@ TEST(RecordReader, AnyLineEndingAndAnyChunkingReadTheSame)
     // The last line needs no line end.
     const Loaded l = load("2026/03/01 07:30\r\n150LBS");
     EXPECT_EQ(l.store->record(0).rec_weight, 150);
+}
+
+// A file without line ends, a device's endless bytes: the reader keeps no
+// more of a line than tells its kind, and still counts it as one line.
+TEST(RecordReader, AnEndlessLineIsSkippedAndCounted)
+{
+    RecordStore store;
+    std::vector<std::string> names;
+    RecordReader reader(store, names);
+    reader.feed("2026/03/01 07:30\r\n");
+    const std::string piece(1 << 16, '7');
+    for (int i = 0; i < 64; ++i)
+        reader.feed(piece);
+    reader.feed("\r\nabcLBS\r\n");
+    EXPECT_FALSE(reader.finish());
+    EXPECT_EQ(reader.error(), (LoadError{LoadFailure::NotANumber, 3, "weight"}));
 }
 
 TEST(RecordReader, AFileWithoutHeadersHoldsNoRecordAndIsNoFailure)

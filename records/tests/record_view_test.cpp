@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace trevalo::records {
 namespace {
 
@@ -64,7 +66,7 @@ TEST(RecordView, ScrollingMovesTheWindowByWholeSamples)
     view.Form_Load();
     std::vector<std::string> pulses;
     for (int i = 0; i < 30; ++i)
-        pulses.push_back((i < 6 ? " " : "") + std::to_string(40 + 10 * i));  // level i + 1
+        pulses.push_back(testing::right_aligned(40 + 10 * i, 3, ' '));  // level i + 1
     ASSERT_FALSE(load(view, record_with_pulses(pulses)));
     view.scroll_to(3);
     EXPECT_EQ(view.scroll().start_caption, "4");
@@ -124,6 +126,35 @@ TEST(RecordView, DistancesAreShortDecimalsWithAPoint)
     for (const Case& c : {Case{2.5, "2.5"}, Case{12, "12"}, Case{0.35, "0.35"}, Case{5.0 - 3.7, "1.3"},
                           Case{0, "0"}, Case{0.00001, "0.00001"}, Case{9999, "9999"}})
         EXPECT_EQ(distance_text(c.distance), c.shown) << c.distance;
+}
+
+// A load given up, at any point, leaves the file shown before exactly as it
+// was; the next load starts afresh.
+TEST(RecordView, ACancelledLoadChangesNothing)
+{
+    RecordView view;
+    view.Form_Load();
+    ASSERT_FALSE(load(view, record_of(30) + record_of(3)));
+    view.choose_date(0);
+    view.scroll_to(7);
+    view.take_changes();
+    const auto shown = [&view] {
+        return std::tuple(view.dates(), view.selected_date(), view.label_time(), view.scroll().value,
+                          view.speed_bar(0), view.line(5).y2, pulse_chart_description(view));
+    };
+    const auto before = shown();
+
+    view.begin_load();
+    view.reader().feed(record_with_pulses({"090"}, " KG"));
+    view.cancel_load();
+    EXPECT_EQ(shown(), before);
+    EXPECT_EQ(view.take_changes(), 0);
+    EXPECT_EQ(view.store().record(1).rec_count, 3);
+
+    ASSERT_FALSE(load(view, record_of(2)));
+    EXPECT_EQ(view.dates().size(), 1u);
+    EXPECT_EQ(view.store().record(1).rec_count, 0);
+    EXPECT_EQ(view.speed_bar(2), 0);
 }
 
 }  // namespace

@@ -1,0 +1,40 @@
+#pragma once
+
+// Reads a file only when it is a regular file. A named pipe, a device, a
+// socket or a folder is refused before anything waits on it: opening a pipe
+// blocks until some other program writes to it, and a device such as
+// /dev/zero never ends.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace trevalo::records {
+
+class FileSource {
+public:
+    FileSource() = default;
+    ~FileSource();
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    // On failure errorString() says why, in words for the user.
+    bool open(const std::string& path);
+    // open() failed because the path names something that is not a file.
+    bool not_a_file() const { return not_a_file_; }
+    // Reads up to `size` bytes: how many, 0 at the end, -1 on failure.
+    std::ptrdiff_t read(char* buffer, std::size_t size);
+    // The size when opened; the file may still grow or shrink.
+    std::uint64_t size() const { return size_; }
+    const std::string& errorString() const { return error_; }
+
+private:
+    bool refuse_unless_regular(unsigned mode);
+
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+    bool not_a_file_ = false;
+    std::string error_;
+};
+
+}  // namespace trevalo::records

@@ -25,10 +25,13 @@ void check(bool holds)
 std::vector<std::string> shown(const RecordView& view)
 {
     std::vector<std::string> texts = view.dates();
-    texts.push_back(std::to_string(view.selected_date()) + " " + std::to_string(view.scroll().value));
     texts.insert(texts.end(), {view.label_time(), view.label_calo(), view.label_dist(), view.label_weight(),
-                               trevalo::records::pulse_chart_description(view),
-                               trevalo::records::shown_workout_title(view)});
+                               view.speed_frame_caption(), view.scroll().end_caption});
+    std::string levels;
+    for (int k = 0; k < trevalo::records::kColumns; ++k)
+        levels += {static_cast<char>(view.speed_bar(k)), static_cast<char>(view.incline_bar(k)),
+                   static_cast<char>(view.pulse_level(k)), static_cast<char>(view.line(k).visible)};
+    texts.push_back(levels + std::to_string(view.selected_date()) + " " + std::to_string(view.scroll().value));
     return texts;
 }
 
@@ -75,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
         view.scroll_to(view.scroll().maximum);
-        shown(view);
+        trevalo::records::pulse_chart_description(view);
+        trevalo::records::shown_workout_title(view);
     }
     return 0;
 }

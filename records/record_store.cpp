@@ -9,7 +9,11 @@ RecordStore::RecordStore()
 {
 }
 
-void RecordStore::begin_load() { std::fill(records_.begin(), records_.end(), RecordTotals{}); }
+void RecordStore::begin_load()
+{
+    std::fill(records_.begin(), records_.begin() + records_in_use_, RecordTotals{});
+    records_in_use_ = 0;
+}
 
 void RecordStore::settle(int r, int count)
 {
@@ -22,8 +26,9 @@ void RecordStore::settle(int r, int count)
 
 void RecordStore::settle_unreached(int first)
 {
-    for (int r = first; r < kMaxRecords; ++r)
+    for (int r = first; r < sampled_records_; ++r)
         settle(r, 0);
+    sampled_records_ = std::min(sampled_records_, first);
 }
 
 }  // namespace trevalo::records

@@ -4,6 +4,7 @@
 // marker, per sample the three chart levels. The capacity is fixed and
 // allocated once: 1024 records of 1025 samples.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -44,13 +45,19 @@ public:
     // The load ended before record `first`: those after it read 0 throughout.
     void settle_unreached(int first);
 
-    RecordTotals& record(int r) { return records_[static_cast<std::size_t>(r)]; }
+    RecordTotals& record(int r)
+    {
+        records_in_use_ = std::max(records_in_use_, r + 1);
+        return records_[static_cast<std::size_t>(r)];
+    }
     const RecordTotals& record(int r) const { return records_[static_cast<std::size_t>(r)]; }
     SampleLevels& sample(int r, int i)
     {
         std::int16_t& written = written_[static_cast<std::size_t>(r)];
-        if (i >= written)
+        if (i >= written) {
             written = static_cast<std::int16_t>(i + 1);
+            sampled_records_ = std::max(sampled_records_, r + 1);
+        }
         return samples_[index(r, i)];
     }
     const SampleLevels& sample(int r, int i) const { return samples_[index(r, i)]; }
@@ -67,6 +74,10 @@ private:
     std::vector<SampleLevels> samples_;
     // Per record, the slots past which every sample is 0.
     std::vector<std::int16_t> written_;
+    // The records past which every total, and every sample, is as new: a
+    // load of a small file then touches no more than that file needs.
+    int records_in_use_ = 0;
+    int sampled_records_ = 0;
 };
 
 }  // namespace trevalo::records

@@ -151,10 +151,15 @@ TEST(RecordView, ACancelledLoadChangesNothing)
     EXPECT_EQ(view.take_changes(), 0);
     EXPECT_EQ(view.store().record(1).rec_count, 3);
 
-    ASSERT_FALSE(load(view, record_of(2)));
-    EXPECT_EQ(view.dates().size(), 1u);
-    EXPECT_EQ(view.store().record(1).rec_count, 0);
-    EXPECT_EQ(view.speed_bar(2), 0);
+    // Each of the two stores, filled before, holds only the new file.
+    for (int load_count = 0; load_count < 2; ++load_count) {
+        ASSERT_FALSE(load(view, record_of(2)));
+        EXPECT_EQ(view.dates().size(), 1u);
+        EXPECT_EQ(view.store().record(1).rec_count, 0);
+        EXPECT_EQ(view.store().record(1).rec_unit, "");
+        EXPECT_EQ(view.store().sample(1, 0).rec_speed, 0);
+        EXPECT_EQ(view.speed_bar(2), 0);
+    }
 }
 
 }  // namespace

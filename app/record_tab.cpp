@@ -121,6 +121,13 @@ void RecordTab::build_side()
     auto* open = make_button(this, "Command_open", "Open File", 6840, 3600, 1935, 495);
     connect(open, &QPushButton::clicked, this, &RecordTab::Command_open_Click);
 
+    // The free column under "Open File": the statistics of the workout shown.
+    auto* statistics = make_frame(this, "Frame5_Record", "Statistics", 6840, 4215, 2775, 2835);
+    for (int j = 0; j < records::kStatisticsLabels; ++j) {
+        statistics_[j] = make_label(statistics, element_name("Label_statistics", j), {}, 2535, 375, false);
+        statistics_[j]->move(at(120, 360 + 405 * j));
+    }
+
     hscroll1_ = new SampleScrollBar(this);
     hscroll1_->setAccessibleName(QStringLiteral("Samples shown"));
     hscroll1_->setObjectName(QStringLiteral("HScroll1"));
@@ -278,6 +285,10 @@ void RecordTab::apply(std::uint16_t changes)
                                          &model_.label_weight()};
         for (int i = 0; i < 4; ++i)
             set_fitting_text(results_[i], text(*captions[i]));
+    }
+    if (changes & records::Statistics) {
+        for (int j = 0; j < records::kStatisticsLabels; ++j)
+            set_fitting_text(statistics_[j], text(model_.statistics_caption(j)));
     }
     if (changes & records::SpeedScale) {
         frame1_->setTitle(text(model_.speed_frame_caption()));

@@ -69,6 +69,7 @@ private:
     std::array<QLabel*, records::kScaleLabels> label_record_s_{}, label_record_i_{};
     std::array<QLabel*, records::kPulseLabels> label_record_p_{};
     std::array<QLabel*, 4> results_{};  // time, calories, distance, weight
+    std::array<QLabel*, records::kStatisticsLabels> statistics_{};
     QComboBox* combo_date_ = nullptr;
     PictureBox* pulse_chart_ = nullptr;
     QScrollBar* hscroll1_ = nullptr;

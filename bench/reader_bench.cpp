@@ -20,9 +20,10 @@ std::int64_t g_file_size = 0;
 
 void ReadLargestRecordFile(benchmark::State& state)
 {
-    auto store = std::make_unique<trevalo::records::RecordStore>();
     std::vector<char> chunk(1 << 20);
     for (auto _ : state) {
+        // A new store for every load, as the window takes.
+        auto store = std::make_unique<trevalo::records::RecordStore>();
         std::vector<std::string> names;
         trevalo::records::RecordReader reader(*store, names);
         std::FILE* f = std::fopen(g_file.c_str(), "rb");

@@ -132,7 +132,6 @@ std::string LoadError::message() const
 RecordReader::RecordReader(RecordStore& store, std::vector<std::string>& names)
     : store_(store), names_(names), tables_(LevelTables::instance())
 {
-    store_.begin_load();
 }
 
 // A load given up half way still leaves no stale sample behind.
@@ -146,7 +145,6 @@ void RecordReader::settle()
 {
     if (r_ > 0)
         finish_record(r_ - 1);
-    store_.settle_unreached(r_);
     settled_ = true;
 }
 
@@ -311,26 +309,38 @@ void RecordReader::sample_line(std::string_view line)
             return fail(LoadFailure::NotANumber, "seconds");
     }
     std::int16_t incline = 0, speed = 0, pulse = 0;
+    RawSample& raw = store_.raw(r_ - 1, n_);
     const bool imperial = imperial_;
     if (const auto usual = usual_level_fields(p)) [[likely]] {
         incline = tables_.incline(usual->incline);
         speed = tables_.speed(usual->speed, imperial);
         pulse = tables_.pulse(usual->pulse);
-    } else if (!read_level<2>(line, 15, "incline", incline, [&](PlainNumber n) { return tables_.incline(n); },
-                       [](double v) { return incline_level(v); }) ||
-        !read_level<4>(line, 23, "speed", speed, [&](PlainNumber n) { return tables_.speed(n, imperial); },
-                       [&](double v) { return speed_level(v, imperial); }) ||
-        !read_level<3>(line, 11, "pulse", pulse, [&](PlainNumber n) { return tables_.pulse(n); },
-                       [](double v) { return pulse_level(v); }))
-        return;
+        raw.incline = static_cast<float>(value_of(usual->incline));
+        raw.speed = static_cast<float>(value_of(usual->speed));
+        raw.pulse = static_cast<float>(value_of(usual->pulse));
+    } else {
+        if (!read_level<2>(line, 15, "incline", incline, [&](PlainNumber n) { return tables_.incline(n); },
+                           [](double v) { return incline_level(v); }) ||
+            !read_level<4>(line, 23, "speed", speed, [&](PlainNumber n) { return tables_.speed(n, imperial); },
+                           [&](double v) { return speed_level(v, imperial); }) ||
+            !read_level<3>(line, 11, "pulse", pulse, [&](PlainNumber n) { return tables_.pulse(n); },
+                           [](double v) { return pulse_level(v); }))
+            return;
+        raw.incline = static_cast<float>(fixed_field<2>(p + 14).value_or(0));
+        raw.speed = static_cast<float>(fixed_field<4>(p + 22).value_or(0));
+        raw.pulse = static_cast<float>(fixed_field<3>(p + 10).value_or(0));
+    }
 
-    // The running readings count only at the first and the last sample: the
-    // last is read when the record closes.
+    const Running readings = running(line);
+    raw.time = static_cast<float>(readings.time);
+    raw.calories = static_cast<float>(readings.calories);
+    raw.distance = static_cast<float>(readings.distance);
+    // The running readings count for the totals only at the first and the
+    // last sample: the last is read when the record closes.
     if (n_ == 0) {
-        const Running first = running(line);
-        first_calories_ = first.calories;
-        first_distance_ = first.distance;
-        first_time_ = first.time;
+        first_calories_ = readings.calories;
+        first_distance_ = readings.distance;
+        first_time_ = readings.time;
     }
     std::memcpy(last_line_.data(), p, kSampleLength);
 
@@ -347,7 +357,6 @@ void RecordReader::finish_record(int q)
 {
     RecordTotals& record = store_.record(q);
     record.rec_count = static_cast<std::int16_t>(n_);
-    store_.settle(q, n_);
     if (n_ == 0) {
         record.rec_calories = 0;
         record.rec_distance = 0;

@@ -44,7 +44,8 @@ inline constexpr std::size_t kLongestLine = 26;
 
 class RecordReader {
 public:
-    // Starts from an empty store; `names` receives one header text per record.
+    // Fills a new store, which starts zeroed; `names` receives one header
+    // text per record.
     RecordReader(RecordStore& store, std::vector<std::string>& names);
     ~RecordReader();
     RecordReader(const RecordReader&) = delete;
@@ -70,7 +71,7 @@ private:
     bool read_level(std::string_view line, std::size_t position, const char* name, std::int16_t& level,
                     FromTable from_table, Formula formula);
     void finish_record(int q);
-    // Closes the record being read and empties those never reached.
+    // Closes the record being read.
     void settle();
     struct Running {
         double calories, distance, time;

@@ -1,34 +1,40 @@
 #include "records/record_store.h"
 
-#include <algorithm>
+#include <new>
+
+#include <sys/mman.h>
 
 namespace trevalo::records {
 
+namespace {
+constexpr std::size_t kSlots = static_cast<std::size_t>(kMaxRecords) * kMaxSamples;
+}  // namespace
+
+namespace detail {
+
+void Unmap::operator()(void* data) const { ::munmap(data, bytes); }
+
+// Anonymous pages read as zero and take memory only once written; calloc
+// gives that only as long as the allocator's heuristics send the block to
+// mmap.
+void* map_zeroed(std::size_t bytes)
+{
+    void* data = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (data == MAP_FAILED)
+        throw std::bad_alloc();
+    return data;
+}
+
+}  // namespace detail
+
+// The arrays hold implicit-lifetime types, which zeroed memory makes whole.
 RecordStore::RecordStore()
-    : records_(kMaxRecords), samples_(static_cast<std::size_t>(kMaxRecords) * kMaxSamples), written_(kMaxRecords)
+    : records_(kMaxRecords),
+      levels_(static_cast<SampleLevels*>(detail::map_zeroed(kSlots * sizeof(SampleLevels))),
+              detail::Unmap{kSlots * sizeof(SampleLevels)}),
+      raw_(static_cast<RawSample*>(detail::map_zeroed(kSlots * sizeof(RawSample))),
+           detail::Unmap{kSlots * sizeof(RawSample)})
 {
-}
-
-void RecordStore::begin_load()
-{
-    std::fill(records_.begin(), records_.begin() + records_in_use_, RecordTotals{});
-    records_in_use_ = 0;
-}
-
-void RecordStore::settle(int r, int count)
-{
-    std::int16_t& written = written_[static_cast<std::size_t>(r)];
-    if (count < written)
-        std::fill(samples_.begin() + static_cast<std::ptrdiff_t>(index(r, count)),
-                  samples_.begin() + static_cast<std::ptrdiff_t>(index(r, written)), SampleLevels{});
-    written = static_cast<std::int16_t>(count);
-}
-
-void RecordStore::settle_unreached(int first)
-{
-    for (int r = first; r < sampled_records_; ++r)
-        settle(r, 0);
-    sampled_records_ = std::min(sampled_records_, first);
 }
 
 }  // namespace trevalo::records

@@ -1,12 +1,16 @@
 #pragma once
 
 // The workouts of one record file: per record its totals, weight and unit
-// marker, per sample the three chart levels. The capacity is fixed and
-// allocated once: 1024 records of 1025 samples.
+// marker, per sample the readings as the file gives them and the three chart
+// levels drawn from them. The capacity is fixed: 1024 records of 1025
+// samples. A store is filled by one load and starts zeroed; its sample
+// memory is mapped in only where a load writes, so a small file costs
+// little and a large one no more than its samples.
 
-#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,35 +36,36 @@ struct SampleLevels {
     std::int16_t rec_pulse = 0;
 };
 
+// The readings of one sample, as read. A float holds every number a field
+// of at most four characters can write.
+struct RawSample {
+    float time = 0;      // the time display, seconds: 60 x minutes + seconds
+    float calories = 0;  // the calorie display, kcal
+    float pulse = 0;     // beats per minute
+    float incline = 0;   // percent
+    float distance = 0;  // the distance display, in the record's unit
+    float speed = 0;     // in the record's unit per hour
+};
+
+namespace detail {
+// Zeroed memory that the system maps in only when it is first written.
+struct Unmap {
+    std::size_t bytes;
+    void operator()(void* data) const;
+};
+void* map_zeroed(std::size_t bytes);
+}  // namespace detail
+
 class RecordStore {
 public:
     RecordStore();
 
-    // Starts a load: every record's totals back to 0 and its marker to empty
-    // text. A record's samples read 0 again once the load settles it, so that
-    // loading a large file does not write every sample slot twice.
-    void begin_load();
-    // Record r ends after `count` samples: the slots after them read 0.
-    void settle(int r, int count);
-    // The load ended before record `first`: those after it read 0 throughout.
-    void settle_unreached(int first);
-
-    RecordTotals& record(int r)
-    {
-        records_in_use_ = std::max(records_in_use_, r + 1);
-        return records_[static_cast<std::size_t>(r)];
-    }
+    RecordTotals& record(int r) { return records_[static_cast<std::size_t>(r)]; }
     const RecordTotals& record(int r) const { return records_[static_cast<std::size_t>(r)]; }
-    SampleLevels& sample(int r, int i)
-    {
-        std::int16_t& written = written_[static_cast<std::size_t>(r)];
-        if (i >= written) {
-            written = static_cast<std::int16_t>(i + 1);
-            sampled_records_ = std::max(sampled_records_, r + 1);
-        }
-        return samples_[index(r, i)];
-    }
-    const SampleLevels& sample(int r, int i) const { return samples_[index(r, i)]; }
+    SampleLevels& sample(int r, int i) { return levels_.get()[index(r, i)]; }
+    const SampleLevels& sample(int r, int i) const { return levels_.get()[index(r, i)]; }
+    RawSample& raw(int r, int i) { return raw_.get()[index(r, i)]; }
+    const RawSample& raw(int r, int i) const { return raw_.get()[index(r, i)]; }
 
     static bool imperial(const RecordTotals& record) { return record.rec_unit == "LBS"; }
 
@@ -71,13 +76,8 @@ private:
     }
 
     std::vector<RecordTotals> records_;
-    std::vector<SampleLevels> samples_;
-    // Per record, the slots past which every sample is 0.
-    std::vector<std::int16_t> written_;
-    // The records past which every total, and every sample, is as new: a
-    // load of a small file then touches no more than that file needs.
-    int records_in_use_ = 0;
-    int sampled_records_ = 0;
+    std::unique_ptr<SampleLevels, detail::Unmap> levels_;
+    std::unique_ptr<RawSample, detail::Unmap> raw_;
 };
 
 }  // namespace trevalo::records

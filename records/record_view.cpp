@@ -76,20 +76,24 @@ void RecordView::Form_Load()
 void RecordView::begin_load()
 {
     reader_.reset();
-    if (!loading_store_)
-        loading_store_ = std::make_unique<RecordStore>();
+    loading_store_ = std::make_unique<RecordStore>();
     loading_dates_.clear();
     reader_ = std::make_unique<RecordReader>(*loading_store_, loading_dates_);
 }
 
-void RecordView::cancel_load() { reader_.reset(); }
+void RecordView::cancel_load()
+{
+    reader_.reset();
+    loading_store_.reset();
+}
 
 std::optional<LoadError> RecordView::end_load()
 {
     const std::optional<LoadError> error = reader_->error();
     const int records = reader_->records();
     reader_.reset();
-    std::swap(store_, loading_store_);
+    // The file shown before is let go only now that the new one is whole.
+    store_ = std::move(loading_store_);
     std::swap(dates_, loading_dates_);
 
     clear_summary();
@@ -108,7 +112,8 @@ std::optional<LoadError> RecordView::end_load()
 void RecordView::clear_summary()
 {
     summary_ = {"Time", "Calories", "Distance", "Weight"};
-    changes_ |= Summary;
+    statistics_ = statistics_names();
+    changes_ |= Summary | Statistics;
 }
 
 void RecordView::clear_charts()
@@ -160,6 +165,8 @@ void RecordView::Combo_date_Click()
 
     summary_ = {time_caption(record), calories_caption(record), distance_caption(record), weight_caption(record)};
     const bool imperial = RecordStore::imperial(record);
+    statistics_ = statistics_captions(workout_statistics(*store_, selected_), imperial);
+    changes_ |= Statistics;
     speed_frame_ = records::speed_frame_caption(imperial);
     for (int j = 0; j < kScaleLabels; ++j)
         speed_scale_[j] = records::speed_scale_caption(imperial, j);

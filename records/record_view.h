@@ -8,6 +8,7 @@
 #include "records/chart_layout.h"
 #include "records/record_reader.h"
 #include "records/record_store.h"
+#include "records/workout_statistics.h"
 
 #include <array>
 #include <cstdint>
@@ -26,6 +27,7 @@ enum RecordChange : std::uint16_t {
     SpeedScale = 1 << 3,     // Frame1_Record's caption and Label_record_s
     Scroll = 1 << 4,         // HScroll1's range, value and visibility, Label_start, Label_end
     Charts = 1 << 5,         // bars and pulse line segments
+    Statistics = 1 << 6,     // the Statistics frame's labels
 };
 
 // Words for a screen reader: a chart column's sample and levels.
@@ -85,6 +87,7 @@ public:
     const std::string& label_calo() const { return summary_[1]; }
     const std::string& label_dist() const { return summary_[2]; }
     const std::string& label_weight() const { return summary_[3]; }
+    const std::string& statistics_caption(int j) const { return statistics_[static_cast<std::size_t>(j)]; }
     const std::string& speed_frame_caption() const { return speed_frame_; }
     const std::string& speed_scale_caption(int j) const { return speed_scale_[static_cast<std::size_t>(j)]; }
     const std::string& incline_scale_caption(int j) const { return incline_scale_[static_cast<std::size_t>(j)]; }
@@ -104,12 +107,13 @@ private:
     void clear_charts();
 
     std::unique_ptr<RecordStore> store_;
-    // The store a load fills; it changes place with store_ when the load ends.
+    // The store a load fills; it takes the place of store_ when the load ends.
     std::unique_ptr<RecordStore> loading_store_;
     std::unique_ptr<RecordReader> reader_;
     std::vector<std::string> dates_, loading_dates_;
     int selected_ = -1;
     std::array<std::string, 4> summary_{"Time", "Calories", "Distance", "Weight"};
+    std::array<std::string, kStatisticsLabels> statistics_ = statistics_names();
     std::string speed_frame_ = "SPEED(MPH)";
     std::array<std::string, kScaleLabels> speed_scale_{}, incline_scale_{};
     std::array<std::string, kPulseLabels> pulse_scale_{};

@@ -102,6 +102,7 @@ TEST_F(RecordPage, OpenFileShowsTheLastWorkoutThenAnyOther)
     EXPECT_EQ(dates->currentText(), "2026/03/02 18:05");
     EXPECT_EQ(caption("Label_weight"), "Weight" + kColon + "160 KG");
     EXPECT_EQ(caption("Label_time"), "Time(m:s) 0" + kColon + "00");
+    EXPECT_EQ(caption("Label_statistics_4"), "Max pulse" + kColon + "100 bpm");
     EXPECT_EQ(control<QGroupBox>(window, "Frame1_Record")->title(), "SPEED(KPH)");
     EXPECT_EQ(caption("Label_record_s_7"), "21");
     EXPECT_EQ((std::vector{bar("Image_s", 0), bar("Image_s", 1), bar("Image_s", 2), bar("Image_s", 3)}),
@@ -177,6 +178,7 @@ TEST_F(RecordPage, AFileThatFailsSaysWhereAndKeepsTheWorkoutsReadSoFar)
     EXPECT_EQ(dates->count(), 2);
     EXPECT_EQ(dates->currentIndex(), -1);
     EXPECT_EQ(caption("Label_time"), "Time");
+    EXPECT_EQ(caption("Label_statistics_3"), "Avg pulse");
     EXPECT_EQ(bar("Image_s", 0), 0);
     QTest::keyClick(dates, Qt::Key_Down);  // what was read can be picked
     EXPECT_EQ(bar("Image_s", 0), 2);

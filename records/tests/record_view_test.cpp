@@ -151,7 +151,7 @@ TEST(RecordView, ACancelledLoadChangesNothing)
     EXPECT_EQ(view.take_changes(), 0);
     EXPECT_EQ(view.store().record(1).rec_count, 3);
 
-    // Each of the two stores, filled before, holds only the new file.
+    // Loads after a cancelled one hold only their own file.
     for (int load_count = 0; load_count < 2; ++load_count) {
         ASSERT_FALSE(load(view, record_of(2)));
         EXPECT_EQ(view.dates().size(), 1u);

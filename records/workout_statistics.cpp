@@ -1,0 +1,102 @@
+#include "records/workout_statistics.h"
+
+#include "records/result_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace trevalo::records {
+
+namespace {
+
+constexpr const char* kDash = "\xE2\x80\x93";  // U+2013
+constexpr double kFeetPerMile = 5280;
+constexpr double kMetresPerKilometre = 1000;
+
+double since_start(double first, double last, double reading)
+{
+    return last > first ? reading : first - reading;
+}
+
+std::string one_decimal(double value)
+{
+    return distance_text(std::nearbyint(value * 10) / 10);
+}
+
+std::string caption(const char* name, const std::string& value)
+{
+    return std::string(name) + kFullWidthColon + value;
+}
+
+}  // namespace
+
+Progress sample_progress(const RecordStore& store, int r, int i)
+{
+    const int count = store.record(r).rec_count;
+    if (count == 0)
+        return {};
+    const RawSample& first = store.raw(r, 0);
+    const RawSample& last = store.raw(r, count - 1);
+    const RawSample& sample = store.raw(r, i);
+    return {since_start(first.time, last.time, sample.time),
+            since_start(first.distance, last.distance, sample.distance)};
+}
+
+WorkoutStatistics workout_statistics(const RecordStore& store, int r)
+{
+    const RecordTotals& record = store.record(r);
+    WorkoutStatistics s;
+    if (record.rec_time > 0)
+        s.average_speed = record.rec_distance / (record.rec_time / 3600.0);
+    if (record.rec_distance > 0)
+        s.pace_s = record.rec_time / record.rec_distance;
+
+    double pulse_sum = 0;
+    int pulses = 0;
+    double previous_distance = 0;
+    const double rise_unit = RecordStore::imperial(record) ? kFeetPerMile : kMetresPerKilometre;
+    for (int i = 0; i < record.rec_count; ++i) {
+        const RawSample& sample = store.raw(r, i);
+        s.max_speed = std::max<double>(s.max_speed.value_or(sample.speed), sample.speed);
+        if (sample.pulse >= kLowestPulse) {
+            pulse_sum += sample.pulse;
+            ++pulses;
+            s.max_pulse = std::max(s.max_pulse.value_or(0), static_cast<int>(std::lround(sample.pulse)));
+        }
+        // The incline of a sample lifts the runner over the way since the one before.
+        const double distance = sample_progress(store, r, i).distance;
+        if (i > 0 && distance > previous_distance && sample.incline > 0)
+            s.climb += (distance - previous_distance) * sample.incline / 100 * rise_unit;
+        previous_distance = distance;
+    }
+    if (pulses > 0)
+        s.average_pulse = static_cast<int>(std::lround(pulse_sum / pulses));
+    return s;
+}
+
+std::array<std::string, kStatisticsLabels> statistics_names()
+{
+    return {"Avg speed", "Max speed", "Avg pace", "Avg pulse", "Max pulse", "Climb"};
+}
+
+std::array<std::string, kStatisticsLabels> statistics_captions(const WorkoutStatistics& s, bool imperial)
+{
+    const std::string speed_unit = imperial ? " MPH" : " KPH";
+    auto or_dash = [](const auto& value, auto text) { return value ? text(*value) : std::string(kDash); };
+    auto pace = [&](double seconds) {
+        const long whole = std::lround(seconds);
+        const long sec = whole % 60;
+        return std::to_string(whole / 60) + ":" + (sec < 10 ? "0" : "") + std::to_string(sec) +
+               (imperial ? " /mile" : " /km");
+    };
+    auto bpm = [](int pulse) { return std::to_string(pulse) + " bpm"; };
+    const auto names = statistics_names();
+    return {caption(names[0].c_str(), or_dash(s.average_speed, [&](double v) { return one_decimal(v) + speed_unit; })),
+            caption(names[1].c_str(), or_dash(s.max_speed, [&](double v) { return one_decimal(v) + speed_unit; })),
+            caption(names[2].c_str(), or_dash(s.pace_s, pace)),
+            caption(names[3].c_str(), or_dash(s.average_pulse, bpm)),
+            caption(names[4].c_str(), or_dash(s.max_pulse, bpm)),
+            caption(names[5].c_str(), std::to_string(std::lround(s.climb)) + (imperial ? " ft" : " m"))};
+}
+
+}  // namespace trevalo::records

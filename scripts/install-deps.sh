@@ -9,6 +9,7 @@ packages=(
     clang libclang-rt-14-dev python3
     xvfb x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file
+    libxml2-utils
     # "Arial" resolves to Liberation Sans; WenQuanYi has the full-width colon.
     fonts-liberation fonts-wqy-microhei
 )
@@ -17,10 +18,34 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# Node.js and npm run the FIT test's reader; a machine that has them from
+# elsewhere keeps its own.
+command -v npm > /dev/null || missing+=(nodejs npm)
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Test-only tools from npm (Garmin's FIT SDK), exactly as the lock file says.
+cd "$(dirname "$0")/.."
+if ! cmp -s package-lock.json node_modules/.installed-lock.json 2>/dev/null; then
+    npm ci --no-audit --no-fund --loglevel=error
+    cp package-lock.json node_modules/.installed-lock.json
+fi
+
+# The Training Center XML schema, to validate the TCX files the tests write:
+# Debian ships it inside pytrainer, taken apart here rather than installed.
+schema=build/schemas/GarminTrainingCenterDatabase_v2.xsd
+if [ ! -s "$schema" ]; then
+    unpack=$(mktemp -d)
+    (cd "$unpack" && apt-get download pytrainer > /dev/null 2>&1 || { apt-get update -qq && apt-get download pytrainer > /dev/null 2>&1; }) &&
+        dpkg-deb -x "$unpack"/pytrainer_*.deb "$unpack/x" &&
+        mkdir -p "$(dirname "$schema")" &&
+        cp "$unpack/x/usr/share/pytrainer/schemas/GarminTrainingCenterDatabase_v2.xsd" "$schema" ||
+        echo "The TCX schema could not be had; the TCX test validates without it." >&2
+    rm -rf "$unpack"
+fi

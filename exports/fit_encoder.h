@@ -1,0 +1,24 @@
+#pragma once
+
+// A workout as a FIT activity file, the binary format that sports watches
+// record and that training platforms import. One session of one lap, sport
+// running on a treadmill, one record message per point.
+
+#include "exports/workout.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace trevalo::exports {
+
+// The whole file: header, messages and the CRC that closes it. Values beyond
+// what a field can hold are clamped to its range, never wrapped; a point
+// without a pulse has a record without a heart rate.
+std::string encode_fit(const Workout& workout);
+
+// The CRC-16 that FIT files carry in their header and at their end. Run over
+// a block followed by its own CRC (low byte first), it gives 0.
+std::uint16_t fit_crc(std::string_view bytes);
+
+}  // namespace trevalo::exports

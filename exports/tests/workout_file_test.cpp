@@ -1,0 +1,72 @@
+#include "exports/workout_file.h"
+#include "records/record_reader.h"
+#include "records/tests/record_file_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace trevalo::exports {
+namespace {
+
+using records::testing::RecordFile;
+using records::testing::Sample;
+
+TEST(WorkoutFile, TheTypedSuffixPicksTheFormatElseTheChosenFilter)
+{
+    const struct {
+        const char* name;
+        Format chosen, format;
+    } cases[] = {
+        {"run.tcx", Format::Fit, Format::Tcx}, {"run.FIT", Format::Csv, Format::Fit},
+        {"run.csv", Format::Tcx, Format::Csv}, {"run", Format::Tcx, Format::Tcx},
+        {"run.txt", Format::Csv, Format::Csv}, {"my.runs/run", Format::Fit, Format::Fit},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(format_for(c.name, c.chosen), c.format) << c.name;
+}
+
+// Miles, mph and feet, or kilometres and km/h, become metres and m/s; a pulse
+// below 40 is no heart rate.
+TEST(WorkoutFile, ARecordBecomesAWorkoutInSiUnits)
+{
+    const struct {
+        const char* unit;
+        double metres, speed_mps, ascent_m;
+    } cases[] = {{"LBS", 1609.344, 6 * 0.44704, 1609.344 * 0.02}, {" KG", 1000, 6 / 3.6, 20}};
+    for (const auto& c : cases) {
+        RecordFile file;
+        file.header().weight("150", c.unit);
+        Sample s;
+        s.speed = " 6.0";
+        s.incline = "02";
+        s.pulse = " 30";
+        file.sample(s);
+        s.minutes = "10";
+        s.distance = "1.00";
+        s.pulse = "120";
+        file.sample(s);
+        auto store = std::make_unique<records::RecordStore>();
+        std::vector<std::string> dates;
+        ASSERT_FALSE(records::read_records(file.text(), *store, dates));
+
+        const Workout w = workout_from_record(*store, 0, 1772346600);
+        EXPECT_EQ(w.start_utc, 1772346600);
+        EXPECT_EQ(w.elapsed_s, 600);
+        EXPECT_NEAR(w.distance_m, c.metres, 1e-3) << c.unit;
+        EXPECT_NEAR(w.max_speed_mps, c.speed_mps, 1e-6) << c.unit;
+        EXPECT_NEAR(w.ascent_m, c.ascent_m, 1e-3) << c.unit;
+        EXPECT_EQ(w.max_heart_rate, 120);
+        ASSERT_EQ(w.points.size(), 2u);
+        EXPECT_EQ(w.points[0].heart_rate, std::nullopt);
+        EXPECT_EQ(w.points[1].heart_rate, 120);
+        EXPECT_EQ(w.points[1].elapsed_s, 600);
+        EXPECT_NEAR(w.points[1].distance_m, c.metres, 1e-3);
+        EXPECT_EQ(w.points[1].grade_percent, 2);
+        EXPECT_EQ(samples_csv(*store, 0).substr(0, 78),
+                  "elapsed_s,time_s,calories_kcal,pulse_bpm,incline_percent,distance,speed,unit\r\n");
+    }
+}
+
+}  // namespace
+}  // namespace trevalo::exports

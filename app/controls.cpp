@@ -58,7 +58,7 @@ QComboBox* make_list(QWidget* parent, const QString& name, int width, int height
 QPushButton* make_button(QWidget* parent, const char* name, const char* caption, int left, int top,
                          int width, int height)
 {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(QLatin1String(name));
     button->setFont(arial(12, true));
     button->setGeometry(area(left, top, width, height));

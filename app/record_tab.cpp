@@ -2,12 +2,14 @@
 
 #include "app/chart_image.h"
 #include "app/controls.h"
+#include "app/export_command.h"
 #include "app/line_layer.h"
 #include "app/load_progress.h"
 #include "app/picture_box.h"
 #include "app/pictures.h"
 #include "app/sample_scroll_bar.h"
 #include "app/twips.h"
+#include "app/workouts_window.h"
 #include "records/file_source.h"
 
 #include <QAction>
@@ -127,6 +129,13 @@ void RecordTab::build_side()
         statistics_[j] = make_label(statistics, element_name("Label_statistics", j), {}, 2535, 375, false);
         statistics_[j]->move(at(120, 360 + 405 * j));
     }
+    workouts_ = make_button(this, "Command_workouts", "All Workouts\u2026", 6840, 7170, 2775, 495);
+    workouts_->setEnabled(false);
+    connect(workouts_, &QPushButton::clicked, this, &RecordTab::Command_workouts_Click);
+    export_ = make_button(this, "Command_export", "Export\u2026", 6840, 7785, 2775, 495);
+    export_->setEnabled(false);
+    auto* exporter = new ExportCommand(this, model_, [this] { return loaded_path_; });
+    connect(export_, &QPushButton::clicked, exporter, &ExportCommand::Command_export_Click);
 
     hscroll1_ = new SampleScrollBar(this);
     hscroll1_->setAccessibleName(QStringLiteral("Samples shown"));
@@ -211,6 +220,7 @@ bool RecordTab::load(const QString& path, const std::function<void()>& opened)
         model_.reader().finish();
     const int records = model_.reader().records();
     const std::optional<records::LoadError> error = model_.end_load();
+    loaded_path_ = path;
     apply(model_.take_changes());
 
     if (!read_error.isEmpty())
@@ -279,6 +289,8 @@ void RecordTab::apply(std::uint16_t changes)
     if (changes & (records::DateItems | records::DateSelection)) {
         combo_date_->setCurrentIndex(model_.selected_date());
         save_charts_->setEnabled(model_.selected_date() >= 0);
+        export_->setEnabled(model_.selected_date() >= 0);
+        workouts_->setEnabled(!model_.dates().empty());
     }
     if (changes & records::Summary) {
         const std::string* captions[] = {&model_.label_time(), &model_.label_calo(), &model_.label_dist(),
@@ -299,6 +311,31 @@ void RecordTab::apply(std::uint16_t changes)
         apply_scroll();
     if (changes & records::Charts)
         apply_charts();
+    if (changes & records::DateItems)
+        emit file_loaded();
+    if (changes & (records::DateSelection | records::Scroll))
+        emit shown_changed();
+}
+
+void RecordTab::choose_workout(int index)
+{
+    model_.choose_date(index);
+    apply(model_.take_changes());
+}
+
+void RecordTab::show_from_sample(int first)
+{
+    if (hscroll1_->isVisible())
+        hscroll1_->setValue(first);  // runs HScroll1's handler as a user's move does
+}
+
+void RecordTab::Command_workouts_Click()
+{
+    if (!workouts_window_)
+        workouts_window_ = new WorkoutsWindow(*this, model_, this);
+    workouts_window_->show();
+    workouts_window_->raise();
+    workouts_window_->activateWindow();
 }
 
 void RecordTab::apply_scroll()

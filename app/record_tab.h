@@ -44,6 +44,17 @@ public:
     bool load(const QString& path, const std::function<void()>& opened = {});
     void set_progress_delay(int milliseconds) { progress_delay_ms_ = milliseconds; }
 
+    // As the user's choice in Combo_date.
+    void choose_workout(int index);
+    // As the user's move of HScroll1: the samples from `first` on.
+    void show_from_sample(int first);
+
+signals:
+    // Another workout or other samples are shown.
+    void shown_changed();
+    // A load ended: other workouts are listed.
+    void file_loaded();
+
 private:
     void build_charts();
     void build_side();
@@ -53,6 +64,7 @@ private:
     void report(const QString& text, bool failure);
     // "Save Charts as Image…" from the charts' context menu.
     void save_charts();
+    void Command_workouts_Click();
 
     records::RecordView& model_;
     const Pictures& pictures_;
@@ -64,6 +76,10 @@ private:
     QGroupBox* pulse_frame_ = nullptr;
     QGroupBox* result_frame_ = nullptr;
     QAction* save_charts_ = nullptr;
+    QPushButton* export_ = nullptr;
+    QPushButton* workouts_ = nullptr;
+    class WorkoutsWindow* workouts_window_ = nullptr;
+    QString loaded_path_;  // the record file shown
     std::array<PictureBox*, records::kColumns> image_s_{}, image_i_{};
     std::array<LineSegment*, records::kColumns> line1_{};
     std::array<QLabel*, records::kScaleLabels> label_record_s_{}, label_record_i_{};

@@ -6,12 +6,15 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QDateTimeEdit>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTableWidget>
 
 #include <sys/stat.h>
 
@@ -255,6 +258,110 @@ TEST_F(RecordPage, ACancelledLoadLeavesTheFileShownBefore)
     EXPECT_EQ(caption("Label_end"), "25");
     EXPECT_EQ(accessible("Image_p", QAccessible::Description), before);
     EXPECT_EQ(bar("Image_s", 19), 3);
+}
+
+// The filter chosen or the suffix typed picks the format; the proposed name
+// comes from the workout's date.
+TEST_F(RecordPage, ExportWritesTheShownWorkoutInTheFormatAskedFor)
+{
+    RecordFile file;
+    open(write("w.cus", add_record(file, "2026/03/01 07:30", "LBS", {" 2.0", " 4.0"}).text()));
+    auto* button = control<QPushButton>(window, "Command_export");
+    ASSERT_TRUE(button->isEnabled());
+    const struct {
+        QString typed;
+        int filter;
+        QString written;
+        QByteArray starts;
+    } cases[] = {
+        {"run", 0, "run.fit", QByteArray("\x0e\x20", 2)},
+        {"run2.tcx", 0, "run2.tcx", "<?xml"},
+        {"samples", 2, "samples.csv", "elapsed_s,"},
+    };
+    for (const auto& c : cases) {
+        QString proposed;
+        const QString message = through_file_dialog(
+            [&] { QTest::mouseClick(button, Qt::LeftButton); }, "CommonDialog4", [&](QFileDialog* dialog) {
+                proposed = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+                auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+                for (int i = 0; i < c.filter; ++i)  // as a user picks it, with the keyboard
+                    QTest::keyClick(types, Qt::Key_Down);
+                choose(folder.filePath(c.typed))(dialog);
+            }).message;
+        EXPECT_EQ(proposed, "2026-03-01_0730");
+        EXPECT_EQ(message, "File Save As  " + QDir::toNativeSeparators(folder.filePath(c.written)) + " Success!");
+        QFile written(folder.filePath(c.written));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << c.written.toStdString();
+        EXPECT_TRUE(written.readAll().startsWith(c.starts)) << c.written.toStdString();
+    }
+    const QString gone = folder.filePath("gone/run.fit");
+    EXPECT_TRUE(through_file_dialog([&] { QTest::mouseClick(button, Qt::LeftButton); }, "CommonDialog4",
+                                    choose(gone))
+                    .message.startsWith("The workout was not exported."));
+}
+
+// A date line that is no date: the user is asked when the workout started.
+TEST_F(RecordPage, ExportAsksForTheStartWhenTheDateLineIsNoDate)
+{
+    RecordFile file;
+    open(write("w.cus", add_record(file, "Morning run 0001", "LBS", {" 2.0"}).text()));
+    for (bool accept : {false, true}) {
+        bool asked = false;
+        QPointer<QTimer> file_dialog;
+        testing::on_next_modal([&](QWidget* dialog) {
+            asked = dialog->objectName() == "StartTimeDialog";
+            auto* edit = dialog->findChild<QDateTimeEdit*>("StartTimeEdit");
+            EXPECT_EQ(edit->dateTime(), QFileInfo(folder.filePath("w.cus")).lastModified());
+            if (!accept)
+                return static_cast<QDialog*>(dialog)->reject();
+            file_dialog = testing::on_next_modal([&](QWidget* save) { qobject_cast<QFileDialog*>(save)->reject(); });
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QTest::mouseClick(control(window, "Command_export"), Qt::LeftButton);
+        delete file_dialog.data();
+        EXPECT_TRUE(asked);
+    }
+}
+
+// The table lists every workout; a row shows its workout on the Record tab,
+// a click on the whole-workout chart moves the samples shown there.
+TEST_F(RecordPage, AllWorkoutsChoosesAWorkoutAndMovesItsSamples)
+{
+    RecordFile file;
+    add_record(file, "2026/03/01 07:30", "LBS", std::vector<std::string>(60, " 4.0"));
+    add_record(file, "2026/03/02 07:30", " KG", {" 9.6"});
+    open(write("w.cus", file.text()));
+    QTest::mouseClick(control(window, "Command_workouts"), Qt::LeftButton);
+    auto* table = window.findChild<QTableWidget*>("Table_workouts");
+    ASSERT_NE(table, nullptr);
+    ASSERT_TRUE(table->window()->isVisible());
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(control<QLabel>(*table->window(), "Label_totals")->text().left(10), "2 workouts");
+
+    table->sortItems(8, Qt::DescendingOrder);  // the most samples first
+    EXPECT_EQ(table->item(0, 0)->text(), "2026/03/01 07:30");
+    table->setCurrentCell(0, 0);
+    auto* dates = control<QComboBox>(window, "Combo_date");
+    EXPECT_EQ(dates->currentIndex(), 0);
+    EXPECT_EQ(caption("Label_weight"), "Weight" + kColon + "160 LBS");
+
+    QWidget* chart = control(*table->window(), "Chart_workout");
+    QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(chart->width() - 9, chart->height() / 2));
+    EXPECT_EQ(control<QScrollBar>(window, "HScroll1")->value(), 40);  // the last samples
+    EXPECT_EQ(caption("Label_end"), "60");
+    QTest::keyClick(chart, Qt::Key_Home);
+    EXPECT_EQ(caption("Label_end"), "20");
+
+    QTest::keyClick(dates, Qt::Key_Down);  // a choice on the Record tab reaches the table
+    EXPECT_EQ(table->item(table->currentRow(), 0)->text(), "2026/03/02 07:30");
+
+    const QString message = through_file_dialog(
+        [&] { QTest::mouseClick(control(*table->window(), "Command_export_all"), Qt::LeftButton); },
+        "ExportAllDialog", choose(folder.filePath("all"))).message;
+    EXPECT_TRUE(message.endsWith("all.csv Success!")) << message.toStdString();
+    QFile csv(folder.filePath("all.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().count('\n'), 3);
 }
 
 TEST_F(RecordPage, TheDialogProposesTheModelsRecordName)

@@ -2,6 +2,7 @@
 #include "records/record_reader.h"
 #include "records/result_text.h"
 #include "records/workout_statistics.h"
+#include "records/workouts_table.h"
 
 #include <gtest/gtest.h>
 
@@ -102,6 +103,33 @@ TEST(WorkoutStatistics, CaptionsInTheRecordsUnitWithDashesForWhatIsMissing)
         const auto store = load(t.unit, t.samples);
         EXPECT_EQ(statistics_captions(workout_statistics(*store, 0), t.unit == "LBS"), t.captions) << t.what;
     }
+}
+
+TEST(WorkoutsTable, OneRowPerWorkoutTotalsPerUnitAndMissingValuesSortFirst)
+{
+    RecordFile file;
+    file.header("2026/03/01 07:30").weight("150", "LBS");
+    file.sample(at("00", "0.00", " 6.0", "00", "120")).sample(at("62", "6.20", " 6.0", "00", "150"));
+    file.header("2026/03/02 18:00").weight(" 70", " KG");
+    file.sample(at("30", "5.00", "10.0", "00", "000")).sample(at("00", "0.00", "10.0", "00", "000"));
+    RecordStore store;
+    std::vector<std::string> dates;
+    ASSERT_FALSE(read_records(file.text(), store, dates));
+    const std::vector<WorkoutRow> rows = workouts_table(dates, store);
+
+    std::vector<std::vector<std::string>> cells;
+    for (const WorkoutRow& row : rows) {
+        cells.emplace_back();
+        for (int column = 0; column < kWorkoutColumns; ++column)
+            cells.back().push_back(workout_cell(row, column));
+    }
+    EXPECT_EQ(cells, (std::vector<std::vector<std::string>>{
+                         {"2026/03/01 07:30", "1:02:00", "6.2 mi", "0 kcal", "6 mph", "135", "150", "150 lb", "2"},
+                         {"2026/03/02 18:00", "30:00", "5 km", "0 kcal", "10 km/h", "\xE2\x80\x93",
+                          "\xE2\x80\x93", "70 kg", "2"}}));
+    EXPECT_LT(workout_sort_key(rows[1], 5), workout_sort_key(rows[0], 5));
+    EXPECT_GT(workout_sort_key(rows[0], 1), workout_sort_key(rows[1], 1));
+    EXPECT_EQ(totals_text(workouts_totals(rows)), "2 workouts, 1:32:00, 6.2 mi and 5 km, 0 kcal");
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ Workout workout_from_record(const records::RecordStore& store, int r, std::int64
     w.ascent_m = statistics.climb * units.metres_per_rise;
     w.points.reserve(static_cast<std::size_t>(record.rec_count));
     for (int i = 0; i < record.rec_count; ++i) {
-        const records::RawSample& raw = store.raw(r, i);
+        const records::RawSample raw = store.raw(r, i);
         const records::Progress progress = records::sample_progress(store, r, i);
         w.points.push_back({progress.elapsed_s, progress.distance * units.metres_per_distance,
                             raw.speed * speed_unit, heart_rate(raw.pulse), raw.incline});
@@ -87,7 +87,7 @@ std::string samples_csv(const records::RecordStore& store, int r)
     std::vector<std::vector<std::string>> rows;
     rows.reserve(static_cast<std::size_t>(record.rec_count));
     for (int i = 0; i < record.rec_count; ++i) {
-        const records::RawSample& raw = store.raw(r, i);
+        const records::RawSample raw = store.raw(r, i);
         rows.push_back({csv_number(records::sample_progress(store, r, i).elapsed_s, 1), csv_number(raw.time, 2),
                         csv_number(raw.calories, 2), csv_number(raw.pulse, 2), csv_number(raw.incline, 2),
                         csv_number(raw.distance, 3), csv_number(raw.speed, 3), unit});

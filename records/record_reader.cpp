@@ -104,6 +104,16 @@ const char* line_end(const char* p, const char* end)
 
 }  // namespace
 
+// The running displays in the shape usual_running_fields found, "MM:SS CCC"
+// and "D.DD", read from their digits.
+RecordReader::Running RecordReader::usual_running_readings(const char* p)
+{
+    auto d = [p](int i) { return p[i] - '0'; };
+    return {static_cast<double>(d(6) * 100 + d(7) * 10 + d(8)),
+            (d(17) * 100 + d(19) * 10 + d(20)) / 100.0,
+            static_cast<double>((d(0) * 10 + d(1)) * 60 + d(3) * 10 + d(4))};
+}
+
 // The running displays of a sample line that was found to hold numbers.
 RecordReader::Running RecordReader::running(std::string_view line)
 {
@@ -298,7 +308,8 @@ void RecordReader::sample_line(std::string_view line)
 
     // Fields in the order they are used, so that the first bad one is named.
     const char* p = line.data();
-    if (!usual_running_fields(p)) [[unlikely]] {
+    const bool usual_running = usual_running_fields(p);
+    if (!usual_running) [[unlikely]] {
         if (!fixed_field_is_number<3>(p + 6))
             return fail(LoadFailure::NotANumber, "calories");
         if (!fixed_field_is_number<4>(p + 17))
@@ -309,32 +320,36 @@ void RecordReader::sample_line(std::string_view line)
             return fail(LoadFailure::NotANumber, "seconds");
     }
     std::int16_t incline = 0, speed = 0, pulse = 0;
-    RawSample& raw = store_.raw(r_ - 1, n_);
     const bool imperial = imperial_;
-    if (const auto usual = usual_level_fields(p)) [[likely]] {
+    const auto usual = usual_level_fields(p);
+    if (usual) [[likely]] {
         incline = tables_.incline(usual->incline);
         speed = tables_.speed(usual->speed, imperial);
         pulse = tables_.pulse(usual->pulse);
-        raw.incline = static_cast<float>(value_of(usual->incline));
-        raw.speed = static_cast<float>(value_of(usual->speed));
-        raw.pulse = static_cast<float>(value_of(usual->pulse));
-    } else {
-        if (!read_level<2>(line, 15, "incline", incline, [&](PlainNumber n) { return tables_.incline(n); },
-                           [](double v) { return incline_level(v); }) ||
-            !read_level<4>(line, 23, "speed", speed, [&](PlainNumber n) { return tables_.speed(n, imperial); },
-                           [&](double v) { return speed_level(v, imperial); }) ||
-            !read_level<3>(line, 11, "pulse", pulse, [&](PlainNumber n) { return tables_.pulse(n); },
-                           [](double v) { return pulse_level(v); }))
-            return;
-        raw.incline = static_cast<float>(fixed_field<2>(p + 14).value_or(0));
-        raw.speed = static_cast<float>(fixed_field<4>(p + 22).value_or(0));
-        raw.pulse = static_cast<float>(fixed_field<3>(p + 10).value_or(0));
+    } else if (!read_level<2>(line, 15, "incline", incline, [&](PlainNumber n) { return tables_.incline(n); },
+                              [](double v) { return incline_level(v); }) ||
+               !read_level<4>(line, 23, "speed", speed, [&](PlainNumber n) { return tables_.speed(n, imperial); },
+                              [&](double v) { return speed_level(v, imperial); }) ||
+               !read_level<3>(line, 11, "pulse", pulse, [&](PlainNumber n) { return tables_.pulse(n); },
+                              [](double v) { return pulse_level(v); })) {
+        return;
     }
 
-    const Running readings = running(line);
-    raw.time = static_cast<float>(readings.time);
-    raw.calories = static_cast<float>(readings.calories);
-    raw.distance = static_cast<float>(readings.distance);
+    const Running readings = usual_running ? usual_running_readings(p) : running(line);
+    if (usual_running && usual) [[likely]] {
+        // Whole units and fixed decimals, packed as read: "MM:SS CCC PPP II D.DD SS.S".
+        auto d = [p](int i) { return static_cast<unsigned>(p[i] - '0'); };
+        store_.set_packed(r_ - 1, n_,
+                          {static_cast<std::uint16_t>(readings.time), static_cast<std::uint16_t>(readings.calories),
+                           static_cast<std::uint16_t>(usual->pulse.mantissa),
+                           static_cast<std::uint16_t>(d(17) * 100 + d(19) * 10 + d(20)),
+                           static_cast<std::uint16_t>(usual->speed.mantissa),
+                           static_cast<std::uint8_t>(usual->incline.mantissa), 0});
+    } else {
+        store_.set_raw(r_ - 1, n_,
+                       {readings.time, readings.calories, fixed_field<3>(p + 10).value_or(0),
+                        fixed_field<2>(p + 14).value_or(0), readings.distance, fixed_field<4>(p + 22).value_or(0)});
+    }
     // The running readings count for the totals only at the first and the
     // last sample: the last is read when the record closes.
     if (n_ == 0) {

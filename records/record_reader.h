@@ -77,6 +77,7 @@ private:
         double calories, distance, time;
     };
     static Running running(std::string_view sample_line);
+    static Running usual_running_readings(const char* sample_line);
     void fail(LoadFailure failure, std::string field = {});
 
     RecordStore& store_;

@@ -1,6 +1,9 @@
 #include "records/record_store.h"
 
+#include <algorithm>
+#include <cmath>
 #include <new>
+#include <optional>
 
 #include <sys/mman.h>
 
@@ -22,6 +25,9 @@ void* map_zeroed(std::size_t bytes)
     void* data = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (data == MAP_FAILED)
         throw std::bad_alloc();
+    // Large pages: a large file's samples then cost a few page faults, not
+    // thousands. Only a hint; where the system says no, small pages serve.
+    ::madvise(data, bytes, MADV_HUGEPAGE);
     return data;
 }
 
@@ -32,9 +38,55 @@ RecordStore::RecordStore()
     : records_(kMaxRecords),
       levels_(static_cast<SampleLevels*>(detail::map_zeroed(kSlots * sizeof(SampleLevels))),
               detail::Unmap{kSlots * sizeof(SampleLevels)}),
-      raw_(static_cast<RawSample*>(detail::map_zeroed(kSlots * sizeof(RawSample))),
-           detail::Unmap{kSlots * sizeof(RawSample)})
+      packed_(static_cast<PackedSample*>(detail::map_zeroed(kSlots * sizeof(PackedSample))),
+              detail::Unmap{kSlots * sizeof(PackedSample)})
 {
+}
+
+namespace {
+
+// `value` as a whole number of 1/scale, when it is one that fits `limit`.
+std::optional<unsigned> scaled(double value, double scale, unsigned limit)
+{
+    const double units = value * scale;
+    const double whole = std::nearbyint(units);
+    if (!(std::fabs(units - whole) < 1e-6) || whole < 0 || whole > limit)
+        return std::nullopt;
+    return static_cast<unsigned>(whole);
+}
+
+}  // namespace
+
+void RecordStore::set_raw(int r, int i, const RawSample& readings)
+{
+    PackedSample& packed = packed_.get()[index(r, i)];
+    const auto time = scaled(readings.time, 1, 0xFFFF), calories = scaled(readings.calories, 1, 0xFFFF),
+               pulse = scaled(readings.pulse, 1, 0xFFFF), incline = scaled(readings.incline, 1, 0xFF),
+               distance = scaled(readings.distance, 100, 0xFFFF), speed = scaled(readings.speed, 10, 0xFFFF);
+    if (time && calories && pulse && incline && distance && speed) [[likely]] {
+        packed = {static_cast<std::uint16_t>(*time),     static_cast<std::uint16_t>(*calories),
+                  static_cast<std::uint16_t>(*pulse),    static_cast<std::uint16_t>(*distance),
+                  static_cast<std::uint16_t>(*speed),    static_cast<std::uint8_t>(*incline), 0};
+        return;
+    }
+    packed = {};
+    packed.unusual = 1;
+    unusual_.emplace_back(index(r, i), readings);
+}
+
+RawSample RecordStore::raw(int r, int i) const
+{
+    const std::size_t slot = index(r, i);
+    const PackedSample& packed = packed_.get()[slot];
+    if (packed.unusual) [[unlikely]] {
+        const auto found = std::lower_bound(unusual_.begin(), unusual_.end(), slot,
+                                            [](const auto& entry, std::size_t at) { return entry.first < at; });
+        return found->second;
+    }
+    // Divided as a field of that shape is read, so the values are the same.
+    return {static_cast<double>(packed.time),  static_cast<double>(packed.calories),
+            static_cast<double>(packed.pulse), static_cast<double>(packed.incline),
+            packed.distance / 100.0,           packed.speed / 10.0};
 }
 
 }  // namespace trevalo::records

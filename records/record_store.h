@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trevalo::records {
@@ -36,15 +37,27 @@ struct SampleLevels {
     std::int16_t rec_pulse = 0;
 };
 
-// The readings of one sample, as read. A float holds every number a field
-// of at most four characters can write.
+// The readings of one sample, as read.
 struct RawSample {
-    float time = 0;      // the time display, seconds: 60 x minutes + seconds
-    float calories = 0;  // the calorie display, kcal
-    float pulse = 0;     // beats per minute
-    float incline = 0;   // percent
-    float distance = 0;  // the distance display, in the record's unit
-    float speed = 0;     // in the record's unit per hour
+    double time = 0;      // the time display, seconds: 60 x minutes + seconds
+    double calories = 0;  // the calorie display, kcal
+    double pulse = 0;     // beats per minute
+    double incline = 0;   // percent
+    double distance = 0;  // the distance display, in the record's unit
+    double speed = 0;     // in the record's unit per hour
+};
+
+// A sample's readings in the shapes the treadmill writes, in 12 bytes:
+// whole seconds, calories, pulse and incline, the distance in hundredths,
+// the speed in tenths. Readings of any other shape go to a side table.
+struct PackedSample {
+    std::uint16_t time;
+    std::uint16_t calories;
+    std::uint16_t pulse;
+    std::uint16_t distance;
+    std::uint16_t speed;
+    std::uint8_t incline;
+    std::uint8_t unusual;  // 1: the readings are in the side table
 };
 
 namespace detail {
@@ -64,8 +77,11 @@ public:
     const RecordTotals& record(int r) const { return records_[static_cast<std::size_t>(r)]; }
     SampleLevels& sample(int r, int i) { return levels_.get()[index(r, i)]; }
     const SampleLevels& sample(int r, int i) const { return levels_.get()[index(r, i)]; }
-    RawSample& raw(int r, int i) { return raw_.get()[index(r, i)]; }
-    const RawSample& raw(int r, int i) const { return raw_.get()[index(r, i)]; }
+    RawSample raw(int r, int i) const;
+    // Samples are given in the order of the file.
+    void set_raw(int r, int i, const RawSample& readings);
+    // Readings in the usual shapes, packed already.
+    void set_packed(int r, int i, const PackedSample& packed) { packed_.get()[index(r, i)] = packed; }
 
     static bool imperial(const RecordTotals& record) { return record.rec_unit == "LBS"; }
 
@@ -77,7 +93,8 @@ private:
 
     std::vector<RecordTotals> records_;
     std::unique_ptr<SampleLevels, detail::Unmap> levels_;
-    std::unique_ptr<RawSample, detail::Unmap> raw_;
+    std::unique_ptr<PackedSample, detail::Unmap> packed_;
+    std::vector<std::pair<std::size_t, RawSample>> unusual_;  // by slot, ascending
 };
 
 }  // namespace trevalo::records

@@ -27,7 +27,7 @@ WholeWorkout whole_workout(const RecordStore& store, int r)
     std::vector<double> elapsed(static_cast<std::size_t>(count));
     bool rising = true;
     for (int i = 0; i < count; ++i) {
-        const RawSample& raw = store.raw(r, i);
+        const RawSample raw = store.raw(r, i);
         highest_speed = std::max<double>(highest_speed, raw.speed);
         highest_incline = std::max<double>(highest_incline, raw.incline);
         if (raw.pulse >= kLowestPulse)
@@ -44,7 +44,7 @@ WholeWorkout whole_workout(const RecordStore& store, int r)
     const bool by_time = rising && chart.duration_s > 0;
     chart.points.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        const RawSample& raw = store.raw(r, i);
+        const RawSample raw = store.raw(r, i);
         ChartPoint p;
         p.x = by_time ? elapsed[static_cast<std::size_t>(i)] / chart.duration_s
                       : (count > 1 ? static_cast<double>(i) / (count - 1) : 0);

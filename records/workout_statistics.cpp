@@ -35,9 +35,9 @@ Progress sample_progress(const RecordStore& store, int r, int i)
     const int count = store.record(r).rec_count;
     if (count == 0)
         return {};
-    const RawSample& first = store.raw(r, 0);
-    const RawSample& last = store.raw(r, count - 1);
-    const RawSample& sample = store.raw(r, i);
+    const RawSample first = store.raw(r, 0);
+    const RawSample last = store.raw(r, count - 1);
+    const RawSample sample = store.raw(r, i);
     return {since_start(first.time, last.time, sample.time),
             since_start(first.distance, last.distance, sample.distance)};
 }
@@ -56,7 +56,7 @@ WorkoutStatistics workout_statistics(const RecordStore& store, int r)
     double previous_distance = 0;
     const double rise_unit = RecordStore::imperial(record) ? kFeetPerMile : kMetresPerKilometre;
     for (int i = 0; i < record.rec_count; ++i) {
-        const RawSample& sample = store.raw(r, i);
+        const RawSample sample = store.raw(r, i);
         s.max_speed = std::max<double>(s.max_speed.value_or(sample.speed), sample.speed);
         if (sample.pulse >= kLowestPulse) {
             pulse_sum += sample.pulse;

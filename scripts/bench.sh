@@ -19,6 +19,7 @@ one_line=build/bench/one_200mb_line.cus
 [ -f "$one_line" ] || head -c 200000000 /dev/zero | tr '\0' '7' > "$one_line"
 
 build/bench/bench/reader_bench "$largest"
+build/bench/bench/export_bench "$largest"
 TREVALO_LARGEST_RECORD_FILE="$largest" build/bench/bench/window_bench
 for file in "$small" "$largest" "$one_line"; do
     build/bench/bench/load_memory "$file"

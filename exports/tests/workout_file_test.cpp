@@ -1,9 +1,14 @@
+#include "exports/fit_encoder.h"
 #include "exports/workout_file.h"
 #include "records/record_reader.h"
 #include "records/tests/record_file_builder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 
 namespace trevalo::exports {
@@ -65,6 +70,35 @@ TEST(WorkoutFile, ARecordBecomesAWorkoutInSiUnits)
         EXPECT_EQ(w.points[1].grade_percent, 2);
         EXPECT_EQ(samples_csv(*store, 0).substr(0, 78),
                   "elapsed_s,time_s,calories_kcal,pulse_bpm,incline_percent,distance,speed,unit\r\n");
+    }
+}
+
+}  // namespace
+}  // namespace trevalo::exports
+
+namespace trevalo::exports {
+namespace {
+
+// Every workout of the largest file the treadmill can write, in every format:
+// FIT whole by its CRC, TCX closed, CSV one row per sample.
+TEST(WorkoutFile, TheLargestRecordFileExportsEveryWorkout)
+{
+    const std::string path = ::testing::TempDir() + "largest_record_file.cus";
+    ASSERT_EQ(std::system(("python3 " TREVALO_SOURCE_DIR "/bench/make_largest_record_file.py '" + path + "'").c_str()), 0);
+    std::ifstream in(path, std::ios::binary);
+    const std::string file{std::istreambuf_iterator<char>(in), {}};
+    std::remove(path.c_str());
+    auto store = std::make_unique<records::RecordStore>();
+    std::vector<std::string> dates;
+    ASSERT_FALSE(records::read_records(file, *store, dates));
+    ASSERT_EQ(dates.size(), 1024u);
+    for (int r = 0; r < 1024; ++r) {
+        const std::string fit = workout_file(Format::Fit, *store, r, 1772346600);
+        ASSERT_EQ(fit_crc(fit), 0) << r;
+        const std::string tcx = workout_file(Format::Tcx, *store, r, 1772346600);
+        ASSERT_NE(tcx.find("</TrainingCenterDatabase>"), std::string::npos) << r;
+        const std::string csv = workout_file(Format::Csv, *store, r, 1772346600);
+        ASSERT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1026) << r;
     }
 }
 

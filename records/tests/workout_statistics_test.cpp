@@ -45,10 +45,10 @@ TEST(WorkoutReadings, EveryReadingIsKeptAsReadUsualShapeOrNot)
     const Sample unusual = at(" 1", "12.5", "3.55", " 7", " -5");
     const auto store = load("LBS", {usual, unusual});
     const RawSample a = store->raw(0, 0), b = store->raw(0, 1);
-    EXPECT_EQ((std::vector<float>{a.time, a.calories, a.pulse, a.incline, a.distance, a.speed}),
-              (std::vector<float>{125, 10, 39, 5, 1.25f, 6.5f}));
-    EXPECT_EQ((std::vector<float>{b.time, b.pulse, b.incline, b.distance, b.speed}),
-              (std::vector<float>{60, -5, 7, 12.5f, 3.55f}));
+    EXPECT_EQ((std::vector<double>{a.time, a.calories, a.pulse, a.incline, a.distance, a.speed}),
+              (std::vector<double>{125, 10, 39, 5, 1.25, 6.5}));
+    EXPECT_EQ((std::vector<double>{b.time, b.pulse, b.incline, b.distance, b.speed}),
+              (std::vector<double>{60, -5, 7, 12.5, 3.55}));
 }
 
 TEST(WorkoutReadings, ElapsedTimeAndDistanceFollowTheTotalsUpOrDown)

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringListModel>
@@ -165,15 +166,18 @@ void RecordTab::build_side()
 
 void RecordTab::Command_open_Click()
 {
-    QFileDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("CommonDialog1"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Record Files(*.cus)"));
-    dialog.selectFile(proposed_name_());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    // Taken down once the file is shown: a file dialog's end waits for its
+    // thread that watches the folder, time the user would spend waiting.
+    auto* dialog = new QFileDialog(this);
+    const auto later = qScopeGuard([dialog] { dialog->deleteLater(); });
+    dialog->setObjectName(QStringLiteral("CommonDialog1"));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilter(QStringLiteral("Record Files(*.cus)"));
+    dialog->selectFile(proposed_name_());
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
-    load(dialog.selectedFiles().constFirst());
+    load(dialog->selectedFiles().constFirst());
 }
 
 bool RecordTab::load(const QString& path, const std::function<void()>& opened)

@@ -351,13 +351,13 @@ void RecordReader::sample_line(std::string_view line)
                         fixed_field<2>(p + 14).value_or(0), readings.distance, fixed_field<4>(p + 22).value_or(0)});
     }
     // The running readings count for the totals only at the first and the
-    // last sample: the last is read when the record closes.
+    // last sample: the latest is kept until the record closes.
     if (n_ == 0) {
         first_calories_ = readings.calories;
         first_distance_ = readings.distance;
         first_time_ = readings.time;
     }
-    std::memcpy(last_line_.data(), p, kSampleLength);
+    last_ = readings;
 
     SampleLevels& sample = store_.sample(r_ - 1, n_);
     sample.rec_incline = incline;
@@ -378,7 +378,7 @@ void RecordReader::finish_record(int q)
         record.rec_time = 0;
         return;
     }
-    const Running last = running(std::string_view(last_line_.data(), kSampleLength));
+    const Running& last = last_;
     const double last_calories = to_int16(last.calories).value_or(0);
     const double last_time = to_int16(last.time).value_or(0);
     auto total = [](double first, double last) { return last > first ? last : first - last; };

@@ -98,7 +98,7 @@ private:
     int r_ = 0;  // records begun
     int n_ = 0;  // samples of the current record
     double first_calories_ = 0, first_distance_ = 0, first_time_ = 0;
-    std::array<char, 26> last_line_{};  // the current record's latest sample line
+    Running last_{};  // the running readings of the current record's latest sample
 };
 
 // Reads a whole file held in memory.

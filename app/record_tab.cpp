@@ -10,6 +10,7 @@
 #include "app/sample_scroll_bar.h"
 #include "app/twips.h"
 #include "app/workouts_window.h"
+#include "app/write_report.h"
 #include "records/file_source.h"
 
 #include <QAction>
@@ -245,19 +246,15 @@ void RecordTab::save_charts()
                                 incline_frame_, pulse_frame_, result_frame_};
     const QImage image = render_chart_image(parts, devicePixelRatioF());
 
-    QFileDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("ChartImageDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("PNG images (*.png)"));
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(QStringLiteral("charts"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::optional<QString> path = ask_save_path(this, QStringLiteral("ChartImageDialog"),
+                                                      QStringLiteral("PNG images (*.png)"), QStringLiteral("png"),
+                                                      QStringLiteral("charts"));
+    if (!path)
         return;
-    const QString path = dialog.selectedFiles().constFirst();
     QString reason;
-    if (!write_png(image, path, &reason))
+    if (!write_png(image, *path, &reason))
         report(QStringLiteral("The charts were not saved.\n\nCould not write the file\n%1\n\n%2")
-                   .arg(QDir::toNativeSeparators(path), reason),
+                   .arg(QDir::toNativeSeparators(*path), reason),
                true);
 }
 

@@ -9,7 +9,6 @@
 #include "records/record_view.h"
 #include "records/workouts_table.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -124,20 +123,16 @@ void WorkoutsWindow::refresh_chart()
 
 void WorkoutsWindow::export_all()
 {
-    QFileDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("ExportAllDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("CSV, one row per workout (*.csv)"));
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(QStringLiteral("workouts"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::optional<QString> path =
+        ask_save_path(this, QStringLiteral("ExportAllDialog"), QStringLiteral("CSV, one row per workout (*.csv)"),
+                      QStringLiteral("csv"), QStringLiteral("workouts"));
+    if (!path)
         return;
-    const QString path = dialog.selectedFiles().constFirst();
     const std::string csv = exports::workouts_csv(records::workouts_table(view_.dates(), view_.store()));
     QString reason;
     const bool written =
-        write_file_atomically(path, QByteArrayView(csv.data(), static_cast<qsizetype>(csv.size())), &reason);
-    report_write(this, path, written, QStringLiteral("The workouts were not exported."), reason);
+        write_file_atomically(*path, QByteArrayView(csv.data(), static_cast<qsizetype>(csv.size())), &reason);
+    report_write(this, *path, written, QStringLiteral("The workouts were not exported."), reason);
 }
 
 }  // namespace trevalo::app

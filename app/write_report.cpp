@@ -3,9 +3,24 @@
 #include "app/save_command.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace trevalo::app {
+
+std::optional<QString> ask_save_path(QWidget* parent, const QString& dialog_name, const QString& filter,
+                                     const QString& suffix, const QString& proposed)
+{
+    QFileDialog dialog(parent);
+    dialog.setObjectName(dialog_name);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
 
 void report_write(QWidget* parent, const QString& path, bool written, const QString& not_done, const QString& reason)
 {

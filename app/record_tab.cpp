@@ -202,23 +202,27 @@ bool RecordTab::load(const QString& path, const std::function<void()>& opened)
         opened();
 
     model_.begin_load();
-    LoadProgress progress(this, QStringLiteral("Reading %1\u2026").arg(QFileInfo(path).fileName()), source.size(),
-                          progress_delay_ms_);
-    // Read in pieces: the largest record file is some 30 MB, and any file
-    // may be far larger.
-    QByteArray chunk(1 << 18, Qt::Uninitialized);
     QString read_error;
-    std::uint64_t done = 0;
-    for (;;) {
-        const std::ptrdiff_t got = source.read(chunk.data(), static_cast<std::size_t>(chunk.size()));
-        if (got < 0)
-            read_error = QString::fromLocal8Bit(source.errorString());
-        if (got <= 0 || !model_.reader().feed(std::string_view(chunk.constData(), static_cast<std::size_t>(got))))
-            break;
-        done += static_cast<std::uint64_t>(got);
-        if (!progress.advance(done)) {
-            model_.cancel_load();
-            return true;
+    {
+        // Gone before the outcome is told.
+        LoadProgress progress(this, QStringLiteral("Reading %1\u2026").arg(QFileInfo(path).fileName()),
+                              source.size(), progress_delay_ms_);
+        // Read in pieces: the largest record file is some 30 MB, and any
+        // file may be far larger.
+        QByteArray chunk(1 << 18, Qt::Uninitialized);
+        std::uint64_t done = 0;
+        for (;;) {
+            const std::ptrdiff_t got = source.read(chunk.data(), static_cast<std::size_t>(chunk.size()));
+            if (got < 0)
+                read_error = QString::fromLocal8Bit(source.errorString());
+            if (got <= 0 ||
+                !model_.reader().feed(std::string_view(chunk.constData(), static_cast<std::size_t>(got))))
+                break;
+            done += static_cast<std::uint64_t>(got);
+            if (!progress.advance(done)) {
+                model_.cancel_load();
+                return true;
+            }
         }
     }
     if (read_error.isEmpty())

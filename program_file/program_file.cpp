@@ -15,23 +15,27 @@ double nearest(double x) { return std::nearbyint(x); }
 
 }  // namespace
 
+int mph_to_kph(int tenths) { return static_cast<int>(nearest(tenths * kKmPerMile)); }
+int kph_to_mph(int tenths) { return static_cast<int>(nearest(tenths / kKmPerMile)); }
+int lbs_to_kg(int pounds) { return static_cast<int>(nearest(pounds / kLbsPerKg)); }
+int kg_to_lbs(int kilograms) { return static_cast<int>(nearest(kilograms * kLbsPerKg)); }
+
 void fill_buffers(const editor::EditState& state, editor::Unit unit, FileBuffers& buffers)
 {
-    const double weight = state.set_weight;
     if (unit == editor::Unit::MPH) {
         buffers.file_weight_lbs = state.set_weight;
-        buffers.file_weight_kg = static_cast<std::uint8_t>(nearest(weight / kLbsPerKg));
+        buffers.file_weight_kg = static_cast<std::uint8_t>(lbs_to_kg(state.set_weight));
     } else {
-        buffers.file_weight_lbs = static_cast<std::int16_t>(nearest(weight * kLbsPerKg));
+        buffers.file_weight_lbs = static_cast<std::int16_t>(kg_to_lbs(state.set_weight));
         buffers.file_weight_kg = static_cast<std::uint8_t>(state.set_weight);
     }
     for (int i = 0; i < 20; ++i) {
         const std::uint8_t speed = state.seg_s[i];
         if (unit == editor::Unit::MPH) {
             buffers.file_speed_mph[i] = speed;
-            buffers.file_speed_kph[i] = static_cast<std::uint8_t>(nearest(speed * kKmPerMile));
+            buffers.file_speed_kph[i] = static_cast<std::uint8_t>(mph_to_kph(speed));
         } else {
-            buffers.file_speed_mph[i] = static_cast<std::uint8_t>(nearest(speed / kKmPerMile));
+            buffers.file_speed_mph[i] = static_cast<std::uint8_t>(kph_to_mph(speed));
             buffers.file_speed_kph[i] = speed;
         }
     }

@@ -25,6 +25,13 @@ struct FileBuffers {
     std::array<std::uint8_t, 21> file_speed_kph{};
 };
 
+// The conversions SAVE writes, to the nearest whole number in double
+// precision, halves to even: speeds in tenths, weights whole.
+int mph_to_kph(int tenths);
+int kph_to_mph(int tenths);
+int lbs_to_kg(int pounds);
+int kg_to_lbs(int kilograms);
+
 // Converts the program, edited in `unit`, into both units: to the nearest
 // whole number in double precision, halves to even (1.2 km/h -> 8 tenths mph).
 // Segments 0..19 only.

@@ -154,6 +154,8 @@ void EditTab::build_settings()
 
     auto* usb = make_frame(this, "Frame5_Edit", "USB Device", 8040, 6240, 2175, 1215);
     command_save_ = make_button(usb, "Command_save", "SAVE", 240, 360, 1695, 615);
+    // The free area under the frame: the program on the stick comes back.
+    command_load_ = make_button(this, "Command_load", "OPEN", 8280, 7575, 1695, 615);
 }
 
 void EditTab::build_picture_sources()

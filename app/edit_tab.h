@@ -34,6 +34,7 @@ public:
     void apply_changes();
 
     QPushButton* save_button() const { return command_save_; }
+    QPushButton* load_button() const { return command_load_; }
 
 private:
     void build_grids();
@@ -74,6 +75,7 @@ private:
     QGroupBox* frame2_ = nullptr;
     QGroupBox* frame7_ = nullptr;
     QPushButton* command_save_ = nullptr;
+    QPushButton* command_load_ = nullptr;
     GridKeyboard* speed_keys_ = nullptr;
     GridKeyboard* incline_keys_ = nullptr;
 

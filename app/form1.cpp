@@ -5,6 +5,7 @@
 #include "app/picture_box.h"
 #include "app/pictures.h"
 #include "app/record_tab.h"
+#include "app/open_command.h"
 #include "app/save_command.h"
 #include "app/tab_control.h"
 #include "app/twips.h"
@@ -51,6 +52,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
 
     auto* save = new SaveCommand(this, edit_model_);
     connect(edit_tab_->save_button(), &QPushButton::clicked, save, &SaveCommand::Command_save_Click);
+    auto* load = new OpenCommand(this, edit_model_, [this] { edit_tab_->apply_changes(); });
+    connect(edit_tab_->load_button(), &QPushButton::clicked, load, &OpenCommand::Command_load_Click);
 
     setAcceptDrops(true);
     Form_Load();

@@ -40,6 +40,22 @@ ProgramRead refuse_shape(std::string what) { return {std::nullopt, std::move(wha
 
 }  // namespace
 
+void choose_program(editor::EditModel& model, const ProgramItems& items)
+{
+    for (int i = 0; i < editor::segments_shown(model.model()); ++i) {
+        model.select({editor::Ctl::Combo_s, i}, items.speed[static_cast<std::size_t>(i)]);
+        model.select({editor::Ctl::Combo_i, i}, items.incline[static_cast<std::size_t>(i)]);
+    }
+    model.select({editor::Ctl::Combo_min}, items.time);
+    model.select({editor::Ctl::Combo_weight}, items.weight);
+}
+
+std::string size_refusal(std::uint64_t size)
+{
+    return "The file holds " + std::to_string(size) +
+           " bytes; a program file holds 65. It may be a record file or no treadmill file.";
+}
+
 bool has_program_shape(std::span<const std::uint8_t> bytes)
 {
     return bytes.size() == kFileSize && bytes.back() == 0;
@@ -48,8 +64,7 @@ bool has_program_shape(std::span<const std::uint8_t> bytes)
 ProgramRead read_program(std::span<const std::uint8_t> bytes, Model model, Unit unit, Mode mode)
 {
     if (bytes.size() != kFileSize)
-        return refuse_shape("The file holds " + std::to_string(bytes.size()) +
-                            " bytes; a program file holds 65. It may be a record file or no treadmill file.");
+        return refuse_shape(size_refusal(bytes.size()));
     if (bytes.back() != 0)
         return refuse_shape("The file's last byte is " + std::to_string(bytes.back()) +
                             "; a program file ends in 0. It may be no treadmill file.");

@@ -6,6 +6,7 @@
 // current lists do not offer is refused, never bent to a neighbour.
 
 #include "editor/catalogue.h"
+#include "editor/edit_model.h"
 
 #include <array>
 #include <cstdint>
@@ -32,6 +33,13 @@ struct ProgramRead {
 
 ProgramRead read_program(std::span<const std::uint8_t> bytes, editor::Model model, editor::Unit unit,
                          editor::Mode mode);
+
+// Selects each item through its list's handler, so lamps and values follow
+// as if the user had chosen them.
+void choose_program(editor::EditModel& model, const ProgramItems& items);
+
+// The refusal of a file of another size than a program's.
+std::string size_refusal(std::uint64_t size);
 
 // 65 bytes ending in 0: how a program file is told from a record file.
 bool has_program_shape(std::span<const std::uint8_t> bytes);

@@ -93,5 +93,33 @@ TEST_F(Save, CancelWritesNothingAndSaysNothing)
     EXPECT_TRUE(save(choose(folder.filePath("next"))).message.endsWith(" Success!"));
 }
 
+// A saved program comes back after the settings threw it away; a file that
+// is no program for these settings is refused and the editor keeps its own.
+TEST_F(Save, OpenBringsASavedProgramBackAndRefusesWhatItCannotShow)
+{
+    QTest::mouseClick(control(window, "Image1_27"), Qt::LeftButton);
+    QTest::keyClick(control(window, "Combo_i_7"), Qt::Key_End);
+    const QString path = folder.filePath("R300.cus");
+    save(choose(path));
+    const QByteArray saved = read(path);
+    testing::click_option(window, "Option_kph");  // a new program in the other unit...
+    testing::click_option(window, "Option_mph");  // ...and back: the defaults
+    ASSERT_NE(expected_bytes(window), saved);
+
+    auto open = [this](const QString& file) {
+        return through_file_dialog([this] { QTest::mouseClick(control(window, "Command_load"), Qt::LeftButton); },
+                                   "CommonDialog3", choose(file))
+            .message;
+    };
+    EXPECT_EQ(open(path), "");
+    EXPECT_EQ(expected_bytes(window), saved);
+    EXPECT_EQ(control<QComboBox>(window, "Combo_i_7")->currentText(), "15");
+
+    const QString message = open(testing::write_file(folder, "short.cus", std::string(64, '\0')));
+    EXPECT_TRUE(message.startsWith("The program was not opened.")) << message.toStdString();
+    EXPECT_TRUE(message.contains("holds 64 bytes"));
+    EXPECT_EQ(expected_bytes(window), saved);
+}
+
 }  // namespace
 }  // namespace trevalo::app

@@ -1,0 +1,68 @@
+#include "app/open_command.h"
+
+#include "editor/edit_model.h"
+#include "program_file/program_file.h"
+#include "program_file/program_reader.h"
+#include "records/file_source.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <vector>
+
+namespace trevalo::app {
+
+OpenCommand::OpenCommand(QWidget* window, editor::EditModel& model, std::function<void()> applied)
+    : QObject(window), window_(window), model_(model), applied_(std::move(applied))
+{
+}
+
+void OpenCommand::Command_load_Click()
+{
+    QFileDialog dialog(window_);
+    dialog.setObjectName(QStringLiteral("CommonDialog3"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Edit Files(*.cus)"));
+    dialog.selectFile(QString::fromLatin1(editor::file_word(model_.model())));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    open(dialog.selectedFiles().constFirst());
+}
+
+void OpenCommand::open(const QString& path)
+{
+    // Only regular files, and no more of them than a program holds: a
+    // pipe, a device or a large file is answered at once.
+    records::FileSource source;
+    QString refusal;
+    if (!source.open(QFile::encodeName(path).toStdString())) {
+        refusal = QString::fromLocal8Bit(source.errorString());
+    } else if (source.size() != program_file::kFileSize) {
+        refusal = QString::fromStdString(program_file::size_refusal(source.size()));
+    } else {
+        std::vector<std::uint8_t> bytes(program_file::kFileSize + 1);  // one more: a file still growing
+        std::size_t got = 0;
+        for (std::ptrdiff_t n; got < bytes.size() &&
+                               (n = source.read(reinterpret_cast<char*>(bytes.data()) + got, bytes.size() - got)) > 0;)
+            got += static_cast<std::size_t>(n);
+        bytes.resize(got);
+        const program_file::ProgramRead read =
+            program_file::read_program(bytes, model_.model(), model_.unit(), model_.mode());
+        if (read.items) {
+            program_file::choose_program(model_, *read.items);
+            applied_();
+            return;
+        }
+        refusal = QString::fromStdString(read.refusal);
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("TREVALO USB AP"),
+                    QStringLiteral("The program was not opened.\n\n%1\n\n%2").arg(QDir::toNativeSeparators(path), refusal),
+                    QMessageBox::Ok, window_);
+    box.setObjectName(QStringLiteral("OpenProgramMessage"));
+    box.exec();
+}
+
+}  // namespace trevalo::app

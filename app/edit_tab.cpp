@@ -218,6 +218,7 @@ void EditTab::apply_changes()
         speed_keys_->settle();
         incline_keys_->settle();
     }
+    emit changed();
 }
 
 void EditTab::describe_lamp(Ctl grid, int lamp)

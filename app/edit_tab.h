@@ -36,6 +36,10 @@ public:
     QPushButton* save_button() const { return command_save_; }
     QPushButton* load_button() const { return command_load_; }
 
+signals:
+    // What the user did, or OPEN, reached the controls.
+    void changed();
+
 private:
     void build_grids();
     void build_selectors();

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/controls.h"
+#include "app/edit_history.h"
 #include "app/edit_tab.h"
 #include "app/picture_box.h"
 #include "app/pictures.h"
@@ -10,6 +11,8 @@
 #include "app/tab_control.h"
 #include "app/twips.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -35,7 +38,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     PictureBox::installAccessibility();
     // The title has the version on a second line where a title can have
     // two; window titles are single lines on every desktop Qt runs on.
-    setWindowTitle(QStringLiteral("TREVALO USB AP v0.9"));
+    setWindowTitle(QStringLiteral("TREVALO USB AP v0.9[*]"));
     setFont(arial(12));
 
     tabs_ = new TabControl(this);
@@ -50,13 +53,43 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     tabs_->addPage(record_tab_, QStringLiteral("Record"));
     tabs_->setCurrentIndex(0);
 
-    auto* save = new SaveCommand(this, edit_model_);
-    connect(edit_tab_->save_button(), &QPushButton::clicked, save, &SaveCommand::Command_save_Click);
+    save_ = new SaveCommand(this, edit_model_);
+    connect(edit_tab_->save_button(), &QPushButton::clicked, save_, &SaveCommand::Command_save_Click);
     auto* load = new OpenCommand(this, edit_model_, [this] { edit_tab_->apply_changes(); });
     connect(edit_tab_->load_button(), &QPushButton::clicked, load, &OpenCommand::Command_load_Click);
 
     setAcceptDrops(true);
     Form_Load();
+
+    // Undo and redo on the Edit tab, from the keyboard and its context menu.
+    history_ = new EditHistory(this, edit_model_, *edit_tab_);
+    connect(save_, &SaveCommand::saved, history_, &EditHistory::mark_saved);
+    connect(load, &OpenCommand::opened, history_, &EditHistory::mark_saved);
+    QAction* undo = history_->stack().createUndoAction(edit_tab_, QStringLiteral("Undo"));
+    undo->setObjectName(QStringLiteral("Action_undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = history_->stack().createRedoAction(edit_tab_, QStringLiteral("Redo"));
+    redo->setObjectName(QStringLiteral("Action_redo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit_tab_->addActions({undo, redo});
+    edit_tab_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!isWindowModified())
+        return event->accept();
+    QMessageBox box(QMessageBox::Question, QStringLiteral("TREVALO USB AP"),
+                    QStringLiteral("The program has changes that are not saved.\n\nSave them before closing?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("CloseQuestion"));
+    box.setDefaultButton(QMessageBox::Save);
+    const int answer = box.exec();
+    // A save that fails or is cancelled keeps the window, and the work, open.
+    if (answer == QMessageBox::Discard || (answer == QMessageBox::Save && save_->Command_save_Click()))
+        event->accept();
+    else
+        event->ignore();
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event)

@@ -12,7 +12,9 @@
 
 namespace trevalo::app {
 
+class EditHistory;
 class EditTab;
+class SaveCommand;
 class RecordTab;
 class TabControl;
 struct Pictures;
@@ -30,6 +32,8 @@ public:
 
 protected:
     // A record file dropped on the window opens as "Open File" would.
+    // Unsaved work is never thrown away without asking.
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -43,6 +47,8 @@ private:
     TabControl* tabs_ = nullptr;
     EditTab* edit_tab_ = nullptr;
     RecordTab* record_tab_ = nullptr;
+    SaveCommand* save_ = nullptr;
+    EditHistory* history_ = nullptr;
 };
 
 }  // namespace trevalo::app

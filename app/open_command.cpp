@@ -54,6 +54,7 @@ void OpenCommand::open(const QString& path)
         if (read.items) {
             program_file::choose_program(model_, *read.items);
             applied_();
+            emit opened();
             return;
         }
         refusal = QString::fromStdString(read.refusal);

@@ -26,6 +26,10 @@ public:
     // cannot.
     void open(const QString& path);
 
+signals:
+    // A program was read: the one on disk is the one shown.
+    void opened();
+
 private:
     QWidget* window_;
     editor::EditModel& model_;

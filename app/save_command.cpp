@@ -25,7 +25,7 @@ QString SaveCommand::failure_text(const QString& path, const QString& reason)
         .arg(path, reason);
 }
 
-void SaveCommand::Command_save_Click()
+bool SaveCommand::Command_save_Click()
 {
     program_file::fill_buffers(model_.state(), model_.unit(), buffers_);
 
@@ -39,7 +39,7 @@ void SaveCommand::Command_save_Click()
     dialog.setDefaultSuffix(QStringLiteral("cus"));
     dialog.selectFile(QString::fromLatin1(editor::file_word(model_.model())));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
+        return false;
     const QString path = dialog.selectedFiles().constFirst();
     const QString shown = QDir::toNativeSeparators(path);
 
@@ -49,11 +49,13 @@ void SaveCommand::Command_save_Click()
                         QMessageBox::Ok, window_);
         box.setObjectName(QStringLiteral("SaveFailedMessage"));
         box.exec();
-        return;
+        return false;
     }
+    emit saved();
     QMessageBox box(QMessageBox::NoIcon, QString(), success_text(shown), QMessageBox::Ok, window_);
     box.setObjectName(QStringLiteral("SaveMessage"));
     box.exec();
+    return true;
 }
 
 }  // namespace trevalo::app

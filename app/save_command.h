@@ -20,11 +20,15 @@ class SaveCommand : public QObject {
 public:
     SaveCommand(QWidget* window, const editor::EditModel& model);
 
-    void Command_save_Click();
+    // True once the program is written.
+    bool Command_save_Click();
 
     // The texts the user reads.
     static QString success_text(const QString& path);
     static QString failure_text(const QString& path, const QString& reason);
+
+signals:
+    void saved();
 
 private:
     QWidget* window_;

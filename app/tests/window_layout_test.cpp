@@ -76,7 +76,7 @@ TEST_F(WindowLayout, EveryControlStandsAtItsTwipsPositionInItsFrameOrPage)
 
 TEST_F(WindowLayout, OpensOnTheEditTabWithTheWholeTabControlInside)
 {
-    EXPECT_EQ(window.windowTitle(), "TREVALO USB AP v0.9");
+    EXPECT_EQ(window.windowTitle(), "TREVALO USB AP v0.9[*]");  // "[*]" shows unsaved work
     QWidget* tabs = control(window, "SSTab1");
     EXPECT_TRUE(window.rect().contains(tabs->geometry()));
     EXPECT_EQ(tabs->geometry(), QRect(8, 8, 696, 659));

@@ -1,0 +1,76 @@
+#include "app/edit_history.h"
+
+#include "app/edit_tab.h"
+
+#include <QUndoCommand>
+#include <QWidget>
+
+namespace trevalo::app {
+
+namespace {
+
+// One change of the program: the editor's state before and after it.
+class EditStep : public QUndoCommand {
+public:
+    EditStep(EditHistory& history, program_file::EditSnapshot before, program_file::EditSnapshot after)
+        : QUndoCommand(QStringLiteral("change of the program")), history_(history), before_(std::move(before)),
+          after_(std::move(after))
+    {
+    }
+    void undo() override { history_.apply(before_); }
+    // Pushed after the change was made: the first redo has nothing to do.
+    void redo() override
+    {
+        if (!first_)
+            history_.apply(after_);
+        first_ = false;
+    }
+
+private:
+    EditHistory& history_;
+    program_file::EditSnapshot before_, after_;
+    bool first_ = true;
+};
+
+}  // namespace
+
+EditHistory::EditHistory(QWidget* window, editor::EditModel& model, EditTab& tab)
+    : QObject(window), window_(window), model_(model), tab_(tab), last_(program_file::snapshot(model)),
+      saved_(program_file::current_bytes(model))
+{
+    connect(&tab_, &EditTab::changed, this, &EditHistory::changed);
+}
+
+void EditHistory::changed()
+{
+    if (!restoring_) {
+        program_file::EditSnapshot now = program_file::snapshot(model_);
+        if (now != last_) {
+            const program_file::EditSnapshot before = std::exchange(last_, now);
+            stack_.push(new EditStep(*this, before, now));
+        }
+    }
+    show_modified();
+}
+
+void EditHistory::apply(const program_file::EditSnapshot& state)
+{
+    restoring_ = true;
+    program_file::restore(model_, state);
+    tab_.apply_changes();
+    restoring_ = false;
+    last_ = state;
+    show_modified();
+}
+
+void EditHistory::mark_saved()
+{
+    saved_ = program_file::current_bytes(model_);
+    show_modified();
+}
+
+bool EditHistory::modified() const { return program_file::current_bytes(model_) != saved_; }
+
+void EditHistory::show_modified() { window_->setWindowModified(modified()); }
+
+}  // namespace trevalo::app

@@ -1,0 +1,46 @@
+#pragma once
+
+// Undo and redo of every change of the program on the Edit tab, and whether
+// the program differs from the one last saved or opened. A step back or
+// forth brings the editor to an earlier state through the model's own
+// handlers, as a user's choices would.
+
+#include "program_file/program_state.h"
+
+#include <QObject>
+#include <QUndoStack>
+
+class QWidget;
+
+namespace trevalo::app {
+
+class EditTab;
+
+class EditHistory : public QObject {
+    Q_OBJECT
+public:
+    // Starts from what the editor holds now, which counts as saved.
+    EditHistory(QWidget* window, editor::EditModel& model, EditTab& tab);
+
+    QUndoStack& stack() { return stack_; }
+    // The program now is the one on disk.
+    void mark_saved();
+    bool modified() const;
+
+    // Brings the editor to `state`; no step of its own.
+    void apply(const program_file::EditSnapshot& state);
+
+private:
+    void changed();
+    void show_modified();
+
+    QWidget* window_;
+    editor::EditModel& model_;
+    EditTab& tab_;
+    QUndoStack stack_;
+    program_file::EditSnapshot last_;
+    program_file::ProgramBytes saved_;
+    bool restoring_ = false;
+};
+
+}  // namespace trevalo::app

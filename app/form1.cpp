@@ -10,10 +10,13 @@
 #include "app/save_command.h"
 #include "app/tab_control.h"
 #include "app/twips.h"
+#include "program_file/program_reader.h"
+#include "records/file_source.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
+#include <QFile>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -55,8 +58,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
 
     save_ = new SaveCommand(this, edit_model_);
     connect(edit_tab_->save_button(), &QPushButton::clicked, save_, &SaveCommand::Command_save_Click);
-    auto* load = new OpenCommand(this, edit_model_, [this] { edit_tab_->apply_changes(); });
-    connect(edit_tab_->load_button(), &QPushButton::clicked, load, &OpenCommand::Command_load_Click);
+    load_ = new OpenCommand(this, edit_model_, [this] { edit_tab_->apply_changes(); });
+    connect(edit_tab_->load_button(), &QPushButton::clicked, load_, &OpenCommand::Command_load_Click);
 
     setAcceptDrops(true);
     Form_Load();
@@ -64,7 +67,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     // Undo and redo on the Edit tab, from the keyboard and its context menu.
     history_ = new EditHistory(this, edit_model_, *edit_tab_);
     connect(save_, &SaveCommand::saved, history_, &EditHistory::mark_saved);
-    connect(load, &OpenCommand::opened, history_, &EditHistory::mark_saved);
+    connect(load_, &OpenCommand::opened, history_, &EditHistory::mark_saved);
     QAction* undo = history_->stack().createUndoAction(edit_tab_, QStringLiteral("Undo"));
     undo->setObjectName(QStringLiteral("Action_undo"));
     undo->setShortcut(QKeySequence::Undo);
@@ -112,11 +115,27 @@ void Form1::open_dropped(const QString& path)
 {
     if (path.isEmpty() || QFileInfo(path).isDir()) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("TREVALO USB AP"),
-                        QStringLiteral("Drop one record file on the window to open it.\n\n"
+                        QStringLiteral("Drop one record file or program file on the window to open it.\n\n"
                                        "Several files or a folder cannot be opened at once."),
                         QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("DropMessage"));
         box.exec();
+        return;
+    }
+    open_path(path);
+}
+
+void Form1::open_path(const QString& path)
+{
+    // The two kinds share the suffix ".cus": a program file is told by its
+    // shape, 65 bytes ending in 0.
+    records::FileSource source;
+    std::array<std::uint8_t, program_file::kFileSize> bytes{};
+    if (source.open(QFile::encodeName(path).toStdString()) && source.size() == bytes.size() &&
+        source.read(reinterpret_cast<char*>(bytes.data()), bytes.size()) == static_cast<std::ptrdiff_t>(bytes.size()) &&
+        program_file::has_program_shape(bytes)) {
+        tabs_->setCurrentIndex(0);
+        load_->open(path);
         return;
     }
     record_tab_->load(path, [this] { tabs_->setCurrentIndex(1); });

@@ -14,6 +14,7 @@ namespace trevalo::app {
 
 class EditHistory;
 class EditTab;
+class OpenCommand;
 class SaveCommand;
 class RecordTab;
 class TabControl;
@@ -28,6 +29,11 @@ public:
     ~Form1() override;
 
     const editor::EditModel& edit_model() const { return edit_model_; }
+
+    // A file from outside (the command line, a drop): a program file opens
+    // on the Edit tab as OPEN does, anything else on the Record tab as
+    // "Open File" does; what is no file at all gets a message.
+    void open_path(const QString& path);
     const records::RecordView& record_view() const { return record_view_; }
 
 protected:
@@ -48,6 +54,7 @@ private:
     EditTab* edit_tab_ = nullptr;
     RecordTab* record_tab_ = nullptr;
     SaveCommand* save_ = nullptr;
+    OpenCommand* load_ = nullptr;
     EditHistory* history_ = nullptr;
 };
 

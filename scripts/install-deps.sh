@@ -9,7 +9,7 @@ packages=(
     clang libclang-rt-14-dev python3
     xvfb x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file
-    libxml2-utils
+    libxml2-utils shared-mime-info
     # "Arial" resolves to Liberation Sans; WenQuanYi has the full-width colon.
     fonts-liberation fonts-wqy-microhei
 )

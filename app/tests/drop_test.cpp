@@ -88,5 +88,21 @@ TEST_F(Drop, SeveralFilesOrAFolderChangeNothing)
     EXPECT_EQ(control<QComboBox>(window, "Combo_date")->count(), 1);
 }
 
+// A program file, told from a record file by its shape, opens on the Edit
+// tab as OPEN does.
+TEST_F(Drop, AProgramFileDroppedOpensOnTheEditTab)
+{
+    control<QTabBar>(window, "SSTab1_tabs")->setCurrentIndex(1);
+    std::string program(65, '\0');
+    program[0] = static_cast<char>(180), program[2] = 82, program[3] = 45;  // 180 lb, 82 kg, 45 minutes
+    for (int i = 0; i < 20; ++i)
+        program[4 + i] = 3, program[24 + i] = 20, program[44 + i] = 32;  // incline 3, 2 mph, 3.2 km/h
+    EXPECT_EQ(drop({write("R300.cus", program)}), "");
+    EXPECT_EQ(control<QTabBar>(window, "SSTab1_tabs")->currentIndex(), 0);
+    EXPECT_EQ(control<QComboBox>(window, "Combo_weight")->currentText(), "180");
+    EXPECT_EQ(control<QComboBox>(window, "Combo_s_15")->currentText(), "2");
+    EXPECT_EQ(control<QComboBox>(window, "Combo_date")->count(), 0);
+}
+
 }  // namespace
 }  // namespace trevalo::app

@@ -16,4 +16,8 @@ done
 [ -s "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net --explain "$root/usr/share/metainfo/$id.metainfo.xml"
+grep -qx 'MimeType=application/x-trevalo-cus;' "$root/usr/share/applications/$id.desktop" || fail "the entry opens no .cus files"
+# The MIME file as the desktop reads it: the database builds from it.
+update-mime-database "$root/usr/share/mime"
+grep -q '^application/x-trevalo-cus:\*\.cus$' "$root/usr/share/mime/globs" || fail "no MIME type for *.cus"
 echo "installed and valid: $root"

@@ -16,7 +16,8 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation fonts-wqy-m
 done
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/trevalo ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
-            ./usr/share/icons/hicolor/48x48/apps/$id.png ./usr/share/icons/hicolor/scalable/apps/$id.svg; do
+            ./usr/share/icons/hicolor/48x48/apps/$id.png ./usr/share/icons/hicolor/scalable/apps/$id.svg \
+            ./usr/share/mime/packages/$id.xml; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 echo "package: $(basename "$deb")"

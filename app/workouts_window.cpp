@@ -85,11 +85,22 @@ WorkoutsWindow::WorkoutsWindow(RecordTab& tab, const records::RecordView& view, 
 
     connect(&tab_, &RecordTab::shown_changed, this, &WorkoutsWindow::refresh_chart);
     connect(&tab_, &RecordTab::file_loaded, this, &WorkoutsWindow::refresh_table);
-    refresh_table();
+    stale_ = true;
+}
+
+// A closed window costs a load nothing: it catches up when shown.
+void WorkoutsWindow::showEvent(QShowEvent* event)
+{
+    if (stale_)
+        refresh_table();
+    QDialog::showEvent(event);
 }
 
 void WorkoutsWindow::refresh_table()
 {
+    stale_ = !isVisible();
+    if (stale_)
+        return;
     const std::vector<records::WorkoutRow> rows = records::workouts_table(view_.dates(), view_.store());
     const QSignalBlocker blocker(table_);
     table_->setSortingEnabled(false);
@@ -109,6 +120,8 @@ void WorkoutsWindow::refresh_table()
 
 void WorkoutsWindow::refresh_chart()
 {
+    if (stale_)
+        return;
     const int shown = view_.selected_date();
     if (shown != charted_) {
         chart_->setWorkout(shown >= 0 ? records::whole_workout(view_.store(), shown) : records::WholeWorkout{});

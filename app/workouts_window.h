@@ -28,6 +28,9 @@ public:
     void refresh_table();
     void refresh_chart();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void export_all();
 
@@ -37,6 +40,7 @@ private:
     QLabel* totals_ = nullptr;
     WorkoutChartView* chart_ = nullptr;
     int charted_ = -2;  // the workout the chart holds
+    bool stale_ = false;  // a file was loaded while the window was closed
 };
 
 }  // namespace trevalo::app

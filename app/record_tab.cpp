@@ -209,7 +209,7 @@ bool RecordTab::load(const QString& path, const std::function<void()>& opened)
                               source.size(), progress_delay_ms_);
         // Read in pieces: the largest record file is some 30 MB, and any
         // file may be far larger.
-        QByteArray chunk(1 << 18, Qt::Uninitialized);
+        QByteArray chunk(1 << 20, Qt::Uninitialized);
         std::uint64_t done = 0;
         for (;;) {
             const std::ptrdiff_t got = source.read(chunk.data(), static_cast<std::size_t>(chunk.size()));

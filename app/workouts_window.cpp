@@ -57,7 +57,9 @@ WorkoutsWindow::WorkoutsWindow(RecordTab& tab, const records::RecordView& view, 
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // The rows share their shapes: the first ones tell each column's width.
+    table_->horizontalHeader()->setResizeContentsPrecision(32);
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (row >= 0)
             tab_.choose_workout(table_->item(row, 0)->data(Qt::UserRole).toInt());
@@ -113,6 +115,9 @@ void WorkoutsWindow::refresh_table()
                                             records::workout_sort_key(row, column), r));
         }
     table_->setSortingEnabled(true);
+    // Once, after filling: fitting the columns at every cell would measure
+    // every cell again each time, minutes for a thousand workouts.
+    table_->resizeColumnsToContents();
     totals_->setText(QString::fromStdString(records::totals_text(records::workouts_totals(rows))));
     charted_ = -2;
     refresh_chart();

@@ -3,12 +3,14 @@
 
 #include "app/form1.h"
 #include "app/record_tab.h"
+#include "app/workouts_window.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QTest>
 
@@ -129,6 +131,27 @@ BENCHMARK(OpenLargestRecordFileThroughTheDialog)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly();
+
+// "All Workouts…" for the largest file: every workout's statistics, the
+// table filled and sorted, the shown workout charted.
+void AllWorkoutsOfTheLargestFile(benchmark::State& state)
+{
+    Form1 window;
+    window.show();
+    window.findChild<trevalo::app::RecordTab*>()->load(qEnvironmentVariable("TREVALO_LARGEST_RECORD_FILE"));
+    window.findChild<QPushButton*>(QStringLiteral("Command_workouts"))->click();
+    QCoreApplication::processEvents();
+    auto* workouts = window.findChild<trevalo::app::WorkoutsWindow*>();
+    if (!workouts || !workouts->isVisible()) {
+        state.SkipWithError("no workouts window");
+        return;
+    }
+    for (auto _ : state) {
+        workouts->refresh_table();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(AllWorkoutsOfTheLargestFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 // The yardstick for "Open File": the simplest reading of the same file line
 // by line, doing nothing with the lines.

@@ -71,9 +71,10 @@ Workout workout_from_record(const records::RecordStore& store, int r, std::int64
     w.max_heart_rate = statistics.max_pulse;
     w.ascent_m = statistics.climb * units.metres_per_rise;
     w.points.reserve(static_cast<std::size_t>(record.rec_count));
+    const records::ProgressRule rule(store, r);
     for (int i = 0; i < record.rec_count; ++i) {
         const records::RawSample raw = store.raw(r, i);
-        const records::Progress progress = records::sample_progress(store, r, i);
+        const records::Progress progress = rule(raw);
         w.points.push_back({progress.elapsed_s, progress.distance * units.metres_per_distance,
                             raw.speed * speed_unit, heart_rate(raw.pulse), raw.incline});
     }
@@ -86,9 +87,10 @@ std::string samples_csv(const records::RecordStore& store, int r)
     const std::string unit = units_of(record).name;
     std::vector<std::vector<std::string>> rows;
     rows.reserve(static_cast<std::size_t>(record.rec_count));
+    const records::ProgressRule rule(store, r);
     for (int i = 0; i < record.rec_count; ++i) {
         const records::RawSample raw = store.raw(r, i);
-        rows.push_back({csv_number(records::sample_progress(store, r, i).elapsed_s, 1), csv_number(raw.time, 2),
+        rows.push_back({csv_number(rule(raw).elapsed_s, 1), csv_number(raw.time, 2),
                         csv_number(raw.calories, 2), csv_number(raw.pulse, 2), csv_number(raw.incline, 2),
                         csv_number(raw.distance, 3), csv_number(raw.speed, 3), unit});
     }

@@ -26,13 +26,14 @@ WholeWorkout whole_workout(const RecordStore& store, int r)
     double highest_speed = 0, highest_incline = 0, highest_pulse = 0;
     std::vector<double> elapsed(static_cast<std::size_t>(count));
     bool rising = true;
+    const ProgressRule progress(store, r);
     for (int i = 0; i < count; ++i) {
         const RawSample raw = store.raw(r, i);
         highest_speed = std::max<double>(highest_speed, raw.speed);
         highest_incline = std::max<double>(highest_incline, raw.incline);
         if (raw.pulse >= kLowestPulse)
             highest_pulse = std::max<double>(highest_pulse, raw.pulse);
-        elapsed[static_cast<std::size_t>(i)] = sample_progress(store, r, i).elapsed_s;
+        elapsed[static_cast<std::size_t>(i)] = progress(raw).elapsed_s;
         rising = rising && (i == 0 || elapsed[static_cast<std::size_t>(i)] >= elapsed[static_cast<std::size_t>(i - 1)]);
     }
     chart.duration_s = elapsed.back();

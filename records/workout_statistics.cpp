@@ -30,16 +30,24 @@ std::string caption(const char* name, const std::string& value)
 
 }  // namespace
 
-Progress sample_progress(const RecordStore& store, int r, int i)
+ProgressRule::ProgressRule(const RecordStore& store, int r)
 {
     const int count = store.record(r).rec_count;
-    if (count == 0)
-        return {};
-    const RawSample first = store.raw(r, 0);
-    const RawSample last = store.raw(r, count - 1);
-    const RawSample sample = store.raw(r, i);
-    return {since_start(first.time, last.time, sample.time),
-            since_start(first.distance, last.distance, sample.distance)};
+    if (count > 0) {
+        first_ = store.raw(r, 0);
+        last_ = store.raw(r, count - 1);
+    }
+}
+
+Progress ProgressRule::operator()(const RawSample& sample) const
+{
+    return {since_start(first_.time, last_.time, sample.time),
+            since_start(first_.distance, last_.distance, sample.distance)};
+}
+
+Progress sample_progress(const RecordStore& store, int r, int i)
+{
+    return ProgressRule(store, r)(store.raw(r, i));
 }
 
 WorkoutStatistics workout_statistics(const RecordStore& store, int r)
@@ -55,6 +63,7 @@ WorkoutStatistics workout_statistics(const RecordStore& store, int r)
     int pulses = 0;
     double previous_distance = 0;
     const double rise_unit = RecordStore::imperial(record) ? kFeetPerMile : kMetresPerKilometre;
+    const ProgressRule progress(store, r);
     for (int i = 0; i < record.rec_count; ++i) {
         const RawSample sample = store.raw(r, i);
         s.max_speed = std::max<double>(s.max_speed.value_or(sample.speed), sample.speed);
@@ -64,7 +73,7 @@ WorkoutStatistics workout_statistics(const RecordStore& store, int r)
             s.max_pulse = std::max(s.max_pulse.value_or(0), static_cast<int>(std::lround(sample.pulse)));
         }
         // The incline of a sample lifts the runner over the way since the one before.
-        const double distance = sample_progress(store, r, i).distance;
+        const double distance = progress(sample).distance;
         if (i > 0 && distance > previous_distance && sample.incline > 0)
             s.climb += (distance - previous_distance) * sample.incline / 100 * rise_unit;
         previous_distance = distance;

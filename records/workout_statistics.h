@@ -21,6 +21,15 @@ struct Progress {
     double elapsed_s = 0;
     double distance = 0;  // in the record's unit
 };
+// The record's first and last readings, which say how each display ran.
+class ProgressRule {
+public:
+    ProgressRule(const RecordStore& store, int r);
+    Progress operator()(const RawSample& sample) const;
+
+private:
+    RawSample first_, last_;
+};
 Progress sample_progress(const RecordStore& store, int r, int i);
 
 struct WorkoutStatistics {

@@ -104,16 +104,6 @@ const char* line_end(const char* p, const char* end)
 
 }  // namespace
 
-// The running displays in the shape usual_running_fields found, "MM:SS CCC"
-// and "D.DD", read from their digits.
-RecordReader::Running RecordReader::usual_running_readings(const char* p)
-{
-    auto d = [p](int i) { return p[i] - '0'; };
-    return {static_cast<double>(d(6) * 100 + d(7) * 10 + d(8)),
-            (d(17) * 100 + d(19) * 10 + d(20)) / 100.0,
-            static_cast<double>((d(0) * 10 + d(1)) * 60 + d(3) * 10 + d(4))};
-}
-
 // The running displays of a sample line that was found to hold numbers.
 RecordReader::Running RecordReader::running(std::string_view line)
 {
@@ -319,50 +309,45 @@ void RecordReader::sample_line(std::string_view line)
         if (!fixed_field_is_number<2>(p + 3))
             return fail(LoadFailure::NotANumber, "seconds");
     }
-    std::int16_t incline = 0, speed = 0, pulse = 0;
     const bool imperial = imperial_;
     const auto usual = usual_level_fields(p);
-    if (usual) [[likely]] {
-        incline = tables_.incline(usual->incline);
-        speed = tables_.speed(usual->speed, imperial);
-        pulse = tables_.pulse(usual->pulse);
-    } else if (!read_level<2>(line, 15, "incline", incline, [&](PlainNumber n) { return tables_.incline(n); },
-                              [](double v) { return incline_level(v); }) ||
-               !read_level<4>(line, 23, "speed", speed, [&](PlainNumber n) { return tables_.speed(n, imperial); },
-                              [&](double v) { return speed_level(v, imperial); }) ||
-               !read_level<3>(line, 11, "pulse", pulse, [&](PlainNumber n) { return tables_.pulse(n); },
-                              [](double v) { return pulse_level(v); })) {
-        return;
-    }
-
-    const Running readings = usual_running ? usual_running_readings(p) : running(line);
-    if (usual_running && usual) [[likely]] {
+    const bool usual_sample = usual && usual_running;
+    if (usual_sample) [[likely]] {
         // Whole units and fixed decimals, packed as read: "MM:SS CCC PPP II D.DD SS.S".
         auto d = [p](int i) { return static_cast<unsigned>(p[i] - '0'); };
         store_.set_packed(r_ - 1, n_,
-                          {static_cast<std::uint16_t>(readings.time), static_cast<std::uint16_t>(readings.calories),
+                          {static_cast<std::uint16_t>((d(0) * 10 + d(1)) * 60 + d(3) * 10 + d(4)),
+                           static_cast<std::uint16_t>(d(6) * 100 + d(7) * 10 + d(8)),
                            static_cast<std::uint16_t>(usual->pulse.mantissa),
                            static_cast<std::uint16_t>(d(17) * 100 + d(19) * 10 + d(20)),
                            static_cast<std::uint16_t>(usual->speed.mantissa),
-                           static_cast<std::uint8_t>(usual->incline.mantissa), 0});
+                           static_cast<std::uint8_t>(usual->incline.mantissa),
+                           static_cast<std::uint8_t>(PackedSample::kRead | (imperial ? PackedSample::kImperial : 0))});
     } else {
+        // The levels of the usual shapes are looked up when shown; these
+        // are kept with the readings.
+        SampleLevels levels;
+        if (!read_level<2>(line, 15, "incline", levels.rec_incline, [&](PlainNumber n) { return tables_.incline(n); },
+                           [](double v) { return incline_level(v); }) ||
+            !read_level<4>(line, 23, "speed", levels.rec_speed, [&](PlainNumber n) { return tables_.speed(n, imperial); },
+                           [&](double v) { return speed_level(v, imperial); }) ||
+            !read_level<3>(line, 11, "pulse", levels.rec_pulse, [&](PlainNumber n) { return tables_.pulse(n); },
+                           [](double v) { return pulse_level(v); }))
+            return;
+        const Running exact = running(line);
         store_.set_raw(r_ - 1, n_,
-                       {readings.time, readings.calories, fixed_field<3>(p + 10).value_or(0),
-                        fixed_field<2>(p + 14).value_or(0), readings.distance, fixed_field<4>(p + 22).value_or(0)});
+                       {exact.time, exact.calories, fixed_field<3>(p + 10).value_or(0),
+                        fixed_field<2>(p + 14).value_or(0), exact.distance, fixed_field<4>(p + 22).value_or(0)},
+                       levels, imperial);
+        if (n_ == 0)
+            first_ = exact;
+        last_ = exact;
     }
     // The running readings count for the totals only at the first and the
-    // last sample: the latest is kept until the record closes.
-    if (n_ == 0) {
-        first_calories_ = readings.calories;
-        first_distance_ = readings.distance;
-        first_time_ = readings.time;
-    }
-    last_ = readings;
-
-    SampleLevels& sample = store_.sample(r_ - 1, n_);
-    sample.rec_incline = incline;
-    sample.rec_speed = speed;
-    sample.rec_pulse = pulse;
+    // last sample: a usual one's are read back from the store then.
+    if (n_ == 0)
+        first_kept_ = !usual_sample;
+    last_kept_ = !usual_sample;
     ++n_;
 }
 
@@ -378,14 +363,20 @@ void RecordReader::finish_record(int q)
         record.rec_time = 0;
         return;
     }
-    const Running& last = last_;
+    auto readings = [&](bool kept, const Running& running, int i) {
+        if (kept)
+            return running;
+        const RawSample raw = store_.raw(q, i);
+        return Running{raw.calories, raw.distance, raw.time};
+    };
+    const Running first = readings(first_kept_, first_, 0), last = readings(last_kept_, last_, n_ - 1);
     const double last_calories = to_int16(last.calories).value_or(0);
     const double last_time = to_int16(last.time).value_or(0);
     auto total = [](double first, double last) { return last > first ? last : first - last; };
     // Readings of at most three digits: their totals fit 16 bits.
-    record.rec_calories = to_int16(total(first_calories_, last_calories)).value_or(0);
-    record.rec_distance = total(first_distance_, last.distance);
-    record.rec_time = to_int16(total(first_time_, last_time)).value_or(0);
+    record.rec_calories = to_int16(total(first.calories, last_calories)).value_or(0);
+    record.rec_distance = total(first.distance, last.distance);
+    record.rec_time = to_int16(total(first.time, last_time)).value_or(0);
 }
 
 std::optional<LoadError> read_records(std::string_view file, RecordStore& store, std::vector<std::string>& names)

@@ -77,7 +77,6 @@ private:
         double calories, distance, time;
     };
     static Running running(std::string_view sample_line);
-    static Running usual_running_readings(const char* sample_line);
     void fail(LoadFailure failure, std::string field = {});
 
     RecordStore& store_;
@@ -97,8 +96,11 @@ private:
     bool imperial_ = false;  // the current record's marker is "LBS"
     int r_ = 0;  // records begun
     int n_ = 0;  // samples of the current record
-    double first_calories_ = 0, first_distance_ = 0, first_time_ = 0;
-    Running last_{};  // the running readings of the current record's latest sample
+    // The running readings of the current record's first and latest sample
+    // when they were of another shape; the usual ones are read back from the
+    // store when the record closes, which spares a million conversions.
+    Running first_{}, last_{};
+    bool first_kept_ = false, last_kept_ = false;  // whether first_ and last_ hold them
 };
 
 // Reads a whole file held in memory.

@@ -1,9 +1,9 @@
 #pragma once
 
 // The workouts of one record file: per record its totals, weight and unit
-// marker, per sample the readings as the file gives them and the three chart
-// levels drawn from them. The capacity is fixed: 1024 records of 1025
-// samples. A store is filled by one load and starts zeroed; its sample
+// marker, per sample the readings as the file gives them, from which the
+// three chart levels are drawn when a sample is shown. The capacity is
+// fixed: 1024 records of 1025 samples. A store is filled by one load and starts zeroed; its sample
 // memory is mapped in only where a load writes, so a small file costs
 // little and a large one no more than its samples.
 
@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace trevalo::records {
@@ -49,7 +48,9 @@ struct RawSample {
 
 // A sample's readings in the shapes the treadmill writes, in 12 bytes:
 // whole seconds, calories, pulse and incline, the distance in hundredths,
-// the speed in tenths. Readings of any other shape go to a side table.
+// the speed in tenths. Readings of any other shape go to a side table with
+// their levels. Keeping no levels beside the usual readings spares the load
+// a second array to write: the 20 samples shown have theirs looked up.
 struct PackedSample {
     std::uint16_t time;
     std::uint16_t calories;
@@ -57,7 +58,11 @@ struct PackedSample {
     std::uint16_t distance;
     std::uint16_t speed;
     std::uint8_t incline;
-    std::uint8_t unusual;  // 1: the readings are in the side table
+    std::uint8_t flags;  // the bits below; zero for a slot no load wrote
+
+    static constexpr std::uint8_t kRead = 1;
+    static constexpr std::uint8_t kImperial = 2;  // read while the record's marker was "LBS"
+    static constexpr std::uint8_t kUnusual = 4;   // the readings are in the side table
 };
 
 namespace detail {
@@ -75,12 +80,13 @@ public:
 
     RecordTotals& record(int r) { return records_[static_cast<std::size_t>(r)]; }
     const RecordTotals& record(int r) const { return records_[static_cast<std::size_t>(r)]; }
-    SampleLevels& sample(int r, int i) { return levels_.get()[index(r, i)]; }
-    const SampleLevels& sample(int r, int i) const { return levels_.get()[index(r, i)]; }
+    // All zero for a slot that no sample filled.
+    SampleLevels levels(int r, int i) const;
     RawSample raw(int r, int i) const;
-    // Samples are given in the order of the file.
-    void set_raw(int r, int i, const RawSample& readings);
-    // Readings in the usual shapes, packed already.
+    // Samples are given in the order of the file, with the levels their
+    // fields gave and whether the record was imperial when they were read.
+    void set_raw(int r, int i, const RawSample& readings, const SampleLevels& levels, bool imperial);
+    // Readings in the usual shapes, packed already, kRead among the flags.
     void set_packed(int r, int i, const PackedSample& packed) { packed_.get()[index(r, i)] = packed; }
 
     static bool imperial(const RecordTotals& record) { return record.rec_unit == "LBS"; }
@@ -92,9 +98,15 @@ private:
     }
 
     std::vector<RecordTotals> records_;
-    std::unique_ptr<SampleLevels, detail::Unmap> levels_;
+    struct Unusual {
+        std::size_t slot;
+        RawSample readings;
+        SampleLevels levels;
+    };
+    const Unusual& unusual(std::size_t slot) const;
+
     std::unique_ptr<PackedSample, detail::Unmap> packed_;
-    std::vector<std::pair<std::size_t, RawSample>> unusual_;  // by slot, ascending
+    std::vector<Unusual> unusual_;  // by slot, ascending
 };
 
 }  // namespace trevalo::records

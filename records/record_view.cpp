@@ -183,7 +183,7 @@ void RecordView::HScroll1_Change()
     scroll_.start_caption = std::to_string(s0 + 1);
     scroll_.end_caption = std::to_string(s0 + kColumns);
     for (int k = 0; k < kColumns; ++k) {
-        const SampleLevels& sample = std::as_const(*store_).sample(selected_, s0 + k);
+        const SampleLevels sample = store_->levels(selected_, s0 + k);
         speed_bars_[k] = sample.rec_speed;
         pulse_levels_[k] = sample.rec_pulse;
         incline_bars_[k] = sample.rec_incline;

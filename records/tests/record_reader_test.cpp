@@ -44,9 +44,9 @@ TEST(RecordReader, ReadsTwoRecordsEachInItsOwnUnit)
     EXPECT_EQ(l.store->record(0).rec_weight, 150);
     EXPECT_EQ(l.store->record(1).rec_weight, 68);
     EXPECT_EQ(l.store->record(1).rec_unit, " KG");
-    EXPECT_EQ(l.store->sample(0, 2).rec_speed, 6);   // 10 / 2 + 1
-    EXPECT_EQ(l.store->sample(1, 24).rec_speed, 4);  // 10 / 3.2 + 1
-    EXPECT_EQ(l.store->sample(1, 25).rec_speed, 0);  // no sample there
+    EXPECT_EQ(l.store->levels(0, 2).rec_speed, 6);   // 10 / 2 + 1
+    EXPECT_EQ(l.store->levels(1, 24).rec_speed, 4);  // 10 / 3.2 + 1
+    EXPECT_EQ(l.store->levels(1, 25).rec_speed, 0);  // no sample there
 }
 
 TEST(RecordReader, TotalsComeFromTheFirstAndLastSampleCountingUpOrDown)
@@ -85,7 +85,7 @@ SampleLevels levels(const Sample& s, const std::string& unit = "LBS")
 {
     const Loaded l = load(RecordFile().header().weight("150", unit).sample(s).text());
     EXPECT_FALSE(l.error) << l.error->message();
-    return l.store->sample(0, 0);
+    return l.store->levels(0, 0);
 }
 
 TEST(RecordReader, LevelsRoundHalvesToEvenAndStayWithinTheBars)
@@ -145,8 +145,8 @@ TEST(RecordReader, TheUnitOfASampleIsTheMarkerReadBeforeIt)
     s.speed = " 8.0";
     const Loaded l = load(RecordFile().header().sample(s).weight("150", "LBS").sample(s).text());
     ASSERT_FALSE(l.error);
-    EXPECT_EQ(l.store->sample(0, 0).rec_speed, 4);  // metric: no marker yet
-    EXPECT_EQ(l.store->sample(0, 1).rec_speed, 5);  // imperial
+    EXPECT_EQ(l.store->levels(0, 0).rec_speed, 4);  // metric: no marker yet
+    EXPECT_EQ(l.store->levels(0, 1).rec_speed, 5);  // imperial
 }
 
 TEST(RecordReader, LinesOfOtherLengthsAreSkipped)
@@ -298,7 +298,7 @@ TEST(RecordReader, TheLargestRecordAndTheLargestFileLoad)
     const Loaded one = load(RecordFile().header().weight("150", "LBS").samples(1025, s).text());
     ASSERT_FALSE(one.error);
     EXPECT_EQ(one.store->record(0).rec_count, 1025);
-    EXPECT_EQ(one.store->sample(0, 1024).rec_speed, 7);
+    EXPECT_EQ(one.store->levels(0, 1024).rec_speed, 7);
 
     const Loaded full = load(many_headers(1024));
     EXPECT_FALSE(full.error);

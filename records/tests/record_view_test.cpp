@@ -157,7 +157,7 @@ TEST(RecordView, ACancelledLoadChangesNothing)
         EXPECT_EQ(view.dates().size(), 1u);
         EXPECT_EQ(view.store().record(1).rec_count, 0);
         EXPECT_EQ(view.store().record(1).rec_unit, "");
-        EXPECT_EQ(view.store().sample(1, 0).rec_speed, 0);
+        EXPECT_EQ(view.store().levels(1, 0).rec_speed, 0);
         EXPECT_EQ(view.speed_bar(2), 0);
     }
 }

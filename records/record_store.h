@@ -3,9 +3,9 @@
 // The workouts of one record file: per record its totals, weight and unit
 // marker, per sample the readings as the file gives them, from which the
 // three chart levels are drawn when a sample is shown. The capacity is
-// fixed: 1024 records of 1025 samples. A store is filled by one load and starts zeroed; its sample
-// memory is mapped in only where a load writes, so a small file costs
-// little and a large one no more than its samples.
+// fixed: 1024 records of 1025 samples. A store is filled by one load and
+// starts zeroed; its sample memory is mapped in only where a load writes, so
+// a small file costs little and a large one no more than its samples.
 
 #include <array>
 #include <cstddef>

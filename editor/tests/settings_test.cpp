@@ -1,137 +1,299 @@
 #include "model_helpers.h"
 
+#include "editor/lamp_keyboard.h"
+#include "editor/number_text.h"
+
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <tuple>
 
 namespace trevalo::editor {
 namespace {
 
-using testing::column;
-using testing::selected_text;
-using testing::started;
+using namespace testing;
+using enum Model;
+using enum Unit;
+using enum Mode;
 
-struct DefaultsCase {
+TEST(StartUp, OpensOnR300WithSixteenNumberedSegmentsEightToARow)
+{
+    EditModel m;
+    m.Form_Load();
+    EXPECT_EQ(std::tuple(m.model(), m.unit(), m.mode()), std::tuple(R300, MPH, General));
+    EXPECT_FALSE(m.option(Ctl::Option_sil).enabled);
+    for (int i = 0; i < kSegments; ++i) {
+        const bool shown = i < 16;
+        EXPECT_EQ(m.label({Ctl::Label_seg_s, i}).caption, std::to_string(i + 1));
+        EXPECT_EQ(m.label({Ctl::Label_seg_s, i}).visible, shown) << i;
+        EXPECT_EQ(m.combo({Ctl::Combo_i, i}).visible, shown) << i;
+        EXPECT_EQ(m.lamp(Ctl::Image2, lamp_index(i, 3)).visible, shown) << i;
+        EXPECT_EQ(m.label({Ctl::Label_seg_i, i}).position, (Point{150 + 300 * i, 2700}));
+    }
+    EXPECT_EQ(m.lamp(Ctl::Image1, 31).position, (Point{1020, 240}));
+    EXPECT_EQ(m.lamp(Ctl::Image2, 0).position, (Point{120, 2340}));
+}
+
+// Each selector is a centred label numbered from 1 with its list under it.
+TEST(ProductSwitch, SelectorsStandInTwoRowsOfHalfTheSegmentsShown)
+{
+    struct Case {
+        Model model;
+        ControlRef label;
+        Point label_at;
+        Point list_at;
+    };
+    for (const Case& c : {Case{R300, {Ctl::Label_s, 7}, {5280, 240}, {5280, 480}},
+                          Case{R300, {Ctl::Label_s, 8}, {240, 960}, {240, 1200}},
+                          Case{R300, {Ctl::Label_i, 15}, {5280, 960}, {5280, 1200}},
+                          Case{QM20, {Ctl::Label_s, 10}, {240, 960}, {240, 1200}},
+                          Case{QM20, {Ctl::Label_s, 12}, {1680, 960}, {1680, 1200}},
+                          Case{QM20, {Ctl::Label_s, 9}, {6720, 240}, {6720, 480}},
+                          Case{QM5, {Ctl::Label_i, 19}, {6720, 960}, {6720, 1200}},
+                          Case{QM5, {Ctl::Label_i, 0}, {240, 240}, {240, 480}}}) {
+        const EditModel m = started(c.model);
+        const ControlRef list{c.label.ctl == Ctl::Label_s ? Ctl::Combo_s : Ctl::Combo_i, c.label.index};
+        EXPECT_EQ(m.label(c.label).position, c.label_at);
+        EXPECT_EQ(m.label(c.label).caption, std::to_string(c.label.index + 1));
+        EXPECT_TRUE(m.label(c.label).centred);
+        EXPECT_EQ(m.combo(list).position, c.list_at);
+    }
+}
+
+// What the lamp of each level sets; a 0 above the bottom lamp: the lamp does not react.
+using LampValues = std::array<int, kLevels>;
+
+constexpr LampValues kGeneralInclines{0, 2, 4, 6, 8, 10, 12, 14};
+constexpr LampValues kSilverInclines{0, 1, 2, 3, 4, 5, 6, 0};
+
+struct Setting {
     Model model;
     Unit unit;
     Mode mode;
     int speed_count;
-    int first_speed;  // tenths
-    int incline_count;
+    ItemList speed_head;  // the first speed items
+    ItemList speed_tail;  // the last speed items
+    LampValues speed_lamps;  // tenths
     int time_count;
-    const char* time_default;
+    int time_default;
     int weight_count;
-    const char* weight_last;
-    const char* weight_default;
-    const char* speed_caption;
-    const char* weight_caption;
-    bool speed_top_enabled;
-    bool incline_top_enabled;
+    int weight_last;
 };
 
-void PrintTo(const DefaultsCase& c, std::ostream* os)
+const Setting kSettings[] = {
+    {QM20, MPH, General, 31, {"0.2", "0.5", "1"}, {"14.5", "15"}, {2, 20, 40, 60, 80, 95, 115, 135}, 80, 30, 381, 450},
+    {QM5, MPH, General, 28, {"0.5", "1"}, {"13", "13.5", "13.8"}, {5, 20, 40, 60, 80, 95, 115, 135}, 80, 30, 381, 450},
+    {R300, MPH, General, 24, {"0.5", "1"}, {"11.5", "12"}, {5, 20, 35, 50, 65, 80, 100, 115}, 95, 32, 331, 400},
+    {QM20, KPH, General, 49, {"0.3", "0.5"}, {"23.5", "24"}, {3, 35, 65, 95, 125, 155, 190, 220}, 80, 30, 171, 200},
+    {QM5, KPH, General, 44, {"0.8", "1", "1.5"}, {"22"}, {8, 35, 65, 95, 125, 155, 190, 220}, 80, 30, 171, 200},
+    {R300, KPH, General, 40, {"0.8", "1"}, {"19.5", "20"}, {8, 30, 55, 80, 105, 130, 160, 185}, 95, 32, 151, 180},
+    {QM20, MPH, Silver, 16, {"0.2", "0.5"}, {"7", "7.5"}, {2, 10, 20, 30, 40, 50, 60, 70}, 88, 30, 381, 450},
+    {QM5, MPH, Silver, 14, {"0.5"}, {"6.5", "6.9"}, {5, 10, 20, 30, 40, 50, 60, 0}, 88, 30, 381, 450},
+    {QM20, KPH, Silver, 25, {"0.3", "0.5"}, {"12"}, {3, 20, 35, 50, 65, 80, 100, 115}, 88, 30, 171, 200},
+    {QM5, KPH, Silver, 22, {"0.8", "1"}, {"10.5", "11"}, {8, 20, 35, 50, 65, 80, 100, 0}, 88, 30, 171, 200},
+};
+
+std::string lit_up_to(int level) { return std::string(level + 1, '1') + std::string(kLevels - 1 - level, '0'); }
+
+// A value lights its column up to the highest reacting lamp that sets no more than it.
+int lit_level(const LampValues& lamps, int value)
 {
-    *os << kModelNames[static_cast<int>(c.model)] << (c.unit == Unit::MPH ? " MPH " : " KPH ")
-        << (c.mode == Mode::General ? "General" : "Silver");
+    int level = 0;
+    for (int l = 1; l < kLevels; ++l)
+        if (lamps[l] != 0 && lamps[l] <= value)
+            level = l;
+    return level;
 }
 
-class Defaults : public ::testing::TestWithParam<DefaultsCase> {};
-
-TEST_P(Defaults, EverySettingStartsFromItsCatalogueDefaults)
+// Every item of one list; then every lamp of the grid, each clicked in a
+// column lit to the top by a value off the lamps, so that a click on a lit
+// lamp must still set that lamp's value; then the clicks that do nothing.
+void check_grid(EditModel& m, Ctl grid, const LampValues& lamps, const std::string& unit)
 {
-    const DefaultsCase& c = GetParam();
-    const EditModel m = started(c.model, c.unit, c.mode);
-    ASSERT_EQ(m.model(), c.model);
-    ASSERT_EQ(m.unit(), c.unit);
-    ASSERT_EQ(m.mode(), c.mode);
+    const bool speed = grid == Ctl::Image1;
+    const Ctl list = speed ? Ctl::Combo_s : Ctl::Combo_i;
+    const auto value = [&](int segment) -> int { return speed ? m.state().seg_s[segment] : m.state().seg_i[segment]; };
+    const auto text = [speed](int v) { return speed ? tenths_text(v) : std::to_string(v); };
+    const int top = m.combo({list, 0}).count() - 1;
+    int above = 256;
+    for (int item = top; item >= 0; --item) {
+        m.choose({list, 3}, item);
+        EXPECT_LT(value(3), above) << "the values rise";
+        above = value(3);
+        EXPECT_EQ(text(value(3)), selected_text(m, {list, 3}));
+        EXPECT_EQ(column(m, grid, 3), lit_up_to(lit_level(lamps, value(3)))) << text(value(3));
+    }
+    for (int segment = 2; segment < 2 + kLevels; ++segment)
+        m.choose({list, segment}, top);
+    // The lamp of level n is clicked in segment n + 2.
+    for (int level = 0; level < kLevels; ++level) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        const int segment = level + 2;
+        const int lamp = lamp_index(segment, level);
+        if (level > 0 && lamps[level] == 0) {
+            EXPECT_EQ(lamp_description(m, grid, lamp), "not lit; does not react to clicks");
+            m.click_lamp(grid, lamp);
+            EXPECT_EQ(m.combo({list, segment}).selected, top);
+            continue;
+        }
+        m.click_lamp(grid, lamp);
+        EXPECT_EQ(value(segment), lamps[level]);
+        EXPECT_EQ(selected_text(m, {list, segment}), text(lamps[level]));
+        EXPECT_EQ(column(m, grid, segment), lit_up_to(level));
+        EXPECT_EQ(lamp_description(m, grid, lamp), "lit; a click sets " + text(lamps[level]) + unit);
+        if (level + 1 < kLevels && lamps[level + 1] != 0) {
+            EXPECT_EQ(lamp_description(m, grid, lamp + 1), "not lit; a click sets " + text(lamps[level + 1]) + unit);
+        }
+    }
+    // A hidden lamp does not react; the same lamp shown does.
+    m.click_lamp(grid, lamp_index(19, 4));
+    EXPECT_EQ(value(19), lamps[m.model() == R300 ? 0 : 4]);
+    EXPECT_EQ(column(m, grid, 19), lit_up_to(m.model() == R300 ? 0 : 4));
+    // While busy, neither a lamp nor the list changes the program.
+    m.set_busy(1);
+    m.click_lamp(grid, lamp_index(2, 5));
+    m.choose({list, 2}, 1);
+    m.set_busy(0);
+    EXPECT_EQ(value(2), lamps[0]);
+    // The keyboard's cursor stops at the edges and passes over lamps that do not react.
+    using enum Direction;
+    EXPECT_EQ(move_cursor(m, grid, 0, Up), 1);
+    EXPECT_EQ(move_cursor(m, grid, 0, Right), 8);
+    EXPECT_EQ(move_cursor(m, grid, 14, Left), 6);
+    EXPECT_EQ(move_cursor(m, grid, 0, Down), 0);
+    EXPECT_EQ(move_cursor(m, grid, 0, Left), 0);
+    EXPECT_EQ(move_cursor(m, grid, 159, Right), 159);
+    EXPECT_EQ(move_cursor(m, grid, 6, Up), lamps[7] != 0 ? 7 : 6);
+    EXPECT_EQ(move_cursor(m, grid, lamp_index(15, 3), Right), lamp_index(m.model() == R300 ? 15 : 16, 3));
+    // A cursor left on a lamp that no longer reacts settles below it.
+    EXPECT_EQ(settle_cursor(m, grid, 7), lamps[7] != 0 ? 7 : 6);
+    EXPECT_EQ(settle_cursor(m, grid, lamp_index(18, 2)), m.model() == R300 ? 0 : lamp_index(18, 2));
+    EXPECT_EQ(lamp_name(grid, 159), std::string(speed ? "Speed" : "Incline") + ", segment 20, level 7");
+    EXPECT_EQ(list_name({list, 3}), std::string(speed ? "Speed" : "Incline") + " of segment 4");
+    // Each click changed its own column only; a lamp that does not react left the top value's.
+    for (int level = 0; level < kLevels; ++level) {
+        const bool reacts = level == 0 || lamps[level] != 0;
+        EXPECT_EQ(column(m, grid, level + 2), lit_up_to(reacts ? level : level - 1));
+    }
+}
 
+TEST(Settings, EachOffersItsListsAndLampsAndStartsFromItsDefaults)
+{
+    for (const Setting& c : kSettings) {
+        const char* unit = c.unit == MPH ? " MPH" : " KPH";
+        SCOPED_TRACE(std::string(kModelNames[static_cast<int>(c.model)]) + unit +
+                     (c.mode == General ? " General" : " Silver"));
+        EditModel m = started(c.model, c.unit, c.mode);
+        ASSERT_EQ(std::tuple(m.model(), m.unit(), m.mode()), std::tuple(c.model, c.unit, c.mode));
+        for (int i = 0; i < kSegments; ++i) {
+            EXPECT_EQ(m.combo({Ctl::Combo_s, i}).count(), c.speed_count);
+            EXPECT_EQ(m.state().seg_s[i], c.speed_lamps[0]);
+            EXPECT_EQ(m.combo({Ctl::Combo_i, i}).count(), c.mode == General ? 16 : 7);
+            EXPECT_EQ(m.state().seg_i[i], 0);
+            EXPECT_EQ(column(m, Ctl::Image1, i), "10000000");
+            EXPECT_EQ(column(m, Ctl::Image2, i), "10000000");
+            EXPECT_EQ(m.lamp(Ctl::Image1, lamp_index(i, 7)).enabled, c.speed_lamps[7] != 0);
+            EXPECT_EQ(m.lamp(Ctl::Image2, lamp_index(i, 7)).enabled, c.mode == General);
+        }
+        const ItemList& speeds = *m.combo({Ctl::Combo_s, 3}).items;
+        EXPECT_EQ(ItemList(speeds.begin(), speeds.begin() + std::ssize(c.speed_head)), c.speed_head);
+        EXPECT_EQ(ItemList(speeds.end() - std::ssize(c.speed_tail), speeds.end()), c.speed_tail);
+        const ComboState& time = m.combo({Ctl::Combo_min});
+        EXPECT_EQ(time.count(), c.time_count);
+        EXPECT_EQ(time.text(time.count() - 1), "99");
+        EXPECT_EQ(selected_text(m, {Ctl::Combo_min}), std::to_string(c.time_default));
+        EXPECT_EQ(m.state().set_min, c.time_default);
+        const ComboState& weight = m.combo({Ctl::Combo_weight});
+        EXPECT_EQ(weight.count(), c.weight_count);
+        EXPECT_EQ(weight.text(weight.count() - 1), std::to_string(c.weight_last));
+        EXPECT_EQ(selected_text(m, {Ctl::Combo_weight}), c.unit == MPH ? "154" : "70");
+        EXPECT_EQ(m.state().set_weight, c.unit == MPH ? 154 : 70);
+        EXPECT_EQ(m.frame_caption(Ctl::Frame1_Edit), c.unit == MPH ? "SPEED(MPH)" : "SPEED(KPH)");
+        EXPECT_EQ(m.frame_caption(Ctl::Frame7_Edit), c.unit == MPH ? "Set_Weight(LBS)" : "Set_Weight(KG)");
+
+        check_grid(m, Ctl::Image1, c.speed_lamps, unit);
+        check_grid(m, Ctl::Image2, c.mode == General ? kGeneralInclines : kSilverInclines, " %");
+        EXPECT_EQ(m.state().seg_s[20], 0);
+        EXPECT_EQ(m.state().seg_i[20], 0);
+    }
+}
+
+// Everything a user can see or save, for comparing two states.
+std::string snapshot(const EditModel& m)
+{
+    std::string s = m.frame_caption(Ctl::Frame1_Edit) + m.frame_caption(Ctl::Frame7_Edit);
+    auto add = [&s](auto... values) { ((s += std::to_string(values) + ','), ...); };
     for (int i = 0; i < kSegments; ++i) {
-        SCOPED_TRACE("segment " + std::to_string(i));
-        EXPECT_EQ(m.combo({Ctl::Combo_s, i}).count(), c.speed_count);
-        EXPECT_EQ(m.combo({Ctl::Combo_s, i}).selected, 0);
-        EXPECT_EQ(m.state().seg_s[i], c.first_speed);
-        EXPECT_EQ(m.combo({Ctl::Combo_i, i}).count(), c.incline_count);
-        EXPECT_EQ(selected_text(m, {Ctl::Combo_i, i}), "0");
-        EXPECT_EQ(m.state().seg_i[i], 0);
-        EXPECT_EQ(column(m, Ctl::Image1, i), "10000000");
-        EXPECT_EQ(column(m, Ctl::Image2, i), "10000000");
-        EXPECT_EQ(m.lamp(Ctl::Image1, lamp_index(i, 7)).enabled, c.speed_top_enabled);
-        EXPECT_EQ(m.lamp(Ctl::Image2, lamp_index(i, 7)).enabled, c.incline_top_enabled);
-        EXPECT_TRUE(m.lamp(Ctl::Image1, lamp_index(i, 6)).enabled);
+        for (Ctl c : {Ctl::Combo_s, Ctl::Combo_i}) {
+            const ComboState& combo = m.combo({c, i});
+            add(combo.count(), combo.selected, combo.position.left, combo.position.top, combo.visible);
+        }
+        for (Ctl c : {Ctl::Label_s, Ctl::Label_i, Ctl::Label_seg_s, Ctl::Label_seg_i}) {
+            const LabelState& l = m.label({c, i});
+            s += l.caption;
+            add(l.position.left, l.position.top, l.visible, l.centred);
+        }
+        add(m.state().seg_s[i], m.state().seg_i[i]);
     }
-    EXPECT_EQ(m.combo({Ctl::Combo_min}).count(), c.time_count);
-    EXPECT_EQ(selected_text(m, {Ctl::Combo_min}), c.time_default);
-    EXPECT_EQ(std::to_string(m.state().set_min), c.time_default);
-    EXPECT_EQ(m.combo({Ctl::Combo_min}).text(m.combo({Ctl::Combo_min}).count() - 1), "99");
-    const ComboState& weight = m.combo({Ctl::Combo_weight});
-    EXPECT_EQ(weight.count(), c.weight_count);
-    EXPECT_EQ(weight.text(weight.count() - 1), c.weight_last);
-    EXPECT_EQ(selected_text(m, {Ctl::Combo_weight}), c.weight_default);
-    EXPECT_EQ(std::to_string(m.state().set_weight), c.weight_default);
-    EXPECT_EQ(m.frame_caption(Ctl::Frame1_Edit), c.speed_caption);
-    EXPECT_EQ(m.frame_caption(Ctl::Frame7_Edit), c.weight_caption);
-    EXPECT_EQ(m.state().seg_s[20], 0);
-    EXPECT_EQ(m.state().seg_i[20], 0);
-    EXPECT_EQ(m.state().busy, 0);
+    for (int k = 0; k < kLamps; ++k)
+        for (Ctl g : {Ctl::Image1, Ctl::Image2}) {
+            const LampState& l = m.lamp(g, k);
+            add(static_cast<int>(l.picture), l.enabled, l.visible);
+        }
+    add(m.state().set_min, m.state().set_weight, m.option(Ctl::Option_sil).enabled);
+    add(static_cast<int>(m.model()), static_cast<int>(m.unit()), static_cast<int>(m.mode()));
+    return s;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllSettings, Defaults,
-    ::testing::Values(
-        DefaultsCase{Model::R300, Unit::MPH, Mode::General, 24, 5, 16, 95, "32", 331, "400", "154",
-                     "SPEED(MPH)", "Set_Weight(LBS)", true, true},
-        DefaultsCase{Model::R300, Unit::KPH, Mode::General, 40, 8, 16, 95, "32", 151, "180", "70",
-                     "SPEED(KPH)", "Set_Weight(KG)", true, true},
-        DefaultsCase{Model::QM20, Unit::MPH, Mode::General, 31, 2, 16, 80, "30", 381, "450", "154",
-                     "SPEED(MPH)", "Set_Weight(LBS)", true, true},
-        DefaultsCase{Model::QM20, Unit::KPH, Mode::General, 49, 3, 16, 80, "30", 171, "200", "70",
-                     "SPEED(KPH)", "Set_Weight(KG)", true, true},
-        DefaultsCase{Model::QM20, Unit::MPH, Mode::Silver, 16, 2, 7, 88, "30", 381, "450", "154",
-                     "SPEED(MPH)", "Set_Weight(LBS)", true, false},
-        DefaultsCase{Model::QM20, Unit::KPH, Mode::Silver, 25, 3, 7, 88, "30", 171, "200", "70",
-                     "SPEED(KPH)", "Set_Weight(KG)", true, false},
-        DefaultsCase{Model::QM5, Unit::MPH, Mode::General, 28, 5, 16, 80, "30", 381, "450", "154",
-                     "SPEED(MPH)", "Set_Weight(LBS)", true, true},
-        DefaultsCase{Model::QM5, Unit::KPH, Mode::General, 44, 8, 16, 80, "30", 171, "200", "70",
-                     "SPEED(KPH)", "Set_Weight(KG)", true, true},
-        DefaultsCase{Model::QM5, Unit::MPH, Mode::Silver, 14, 5, 7, 88, "30", 381, "450", "154",
-                     "SPEED(MPH)", "Set_Weight(LBS)", false, false},
-        DefaultsCase{Model::QM5, Unit::KPH, Mode::Silver, 22, 8, 7, 88, "30", 171, "200", "70",
-                     "SPEED(KPH)", "Set_Weight(KG)", false, false}));
-
-TEST(Settings, AChangeOfModelUnitOrModeThrowsTheProgramAwayWithoutConverting)
+// Each change of model, unit or mode, made after editing, throws the program
+// away, hidden segments too, without converting it: the editor is then as if
+// started under the new settings. Anything else on those controls keeps it.
+TEST(ProductSwitch, AChangeOfSettingsStartsAFreshProgram)
 {
-    for (Ctl change : {Ctl::Option_kph, Ctl::Option_sil, Ctl::Combo_type}) {
-        EditModel m = started(Model::QM20);
-        m.choose({Ctl::Combo_s, 4}, 10);
-        m.choose({Ctl::Combo_i, 4}, 9);
-        m.choose({Ctl::Combo_min}, 79);
-        m.choose({Ctl::Combo_weight}, 380);
-        ASSERT_EQ(m.state().set_weight, 450);
-        ASSERT_EQ(m.state().set_min, 99);
-        ASSERT_EQ(m.state().seg_i[4], 9);
-
-        if (change == Ctl::Combo_type)
-            m.choose({Ctl::Combo_type}, static_cast<int>(Model::QM5));
+    struct Step {
+        ControlRef change;  // an option button, or the model list with the model's position
+        Model model;
+        Unit unit;
+        Mode mode;
+    };
+    EditModel m = started(QM20);
+    for (const Step& step : {Step{{Ctl::Option_kph}, QM20, KPH, General},
+                             Step{{Ctl::Option_sil}, QM20, KPH, Silver},
+                             Step{{Ctl::Combo_type, 1}, QM5, KPH, Silver},
+                             Step{{Ctl::Combo_type, 2}, R300, KPH, General},  // "R300" has no Silver mode
+                             Step{{Ctl::Option_mph}, R300, MPH, General},
+                             Step{{Ctl::Combo_type, 0}, QM20, MPH, General},
+                             Step{{Ctl::Combo_type, 2}, R300, MPH, General}}) {  // the start-up layout again
+        SCOPED_TRACE(::testing::Message() << "to " << kModelNames[static_cast<int>(step.model)]
+                                          << (step.unit == MPH ? " MPH " : " KPH ") << static_cast<int>(step.mode));
+        for (int i : {4, 15, 19}) {
+            m.choose({Ctl::Combo_s, i}, 10);
+            m.choose({Ctl::Combo_i, i}, 5);
+        }
+        m.choose({Ctl::Combo_min}, 60);
+        m.choose({Ctl::Combo_weight}, 100);
+        // Re-choosing what is selected, or a greyed-out option, is no change.
+        const std::string edited = snapshot(m);
+        m.take_changes();
+        m.choose({Ctl::Combo_type}, static_cast<int>(m.model()));
+        m.click_option(m.unit() == MPH ? Ctl::Option_mph : Ctl::Option_kph);
+        m.click_option(m.mode() == General && m.model() != R300 ? Ctl::Option_gen : Ctl::Option_sil);
+        EXPECT_TRUE(m.take_changes().empty());
+        EXPECT_EQ(snapshot(m), edited);
+        if (step.change.ctl == Ctl::Combo_type)
+            m.choose(step.change, step.change.index);
         else
-            m.click_option(change);
-        const bool kph = change == Ctl::Option_kph;
-        EXPECT_EQ(m.state().seg_s[4], kph ? 3 : change == Ctl::Combo_type ? 5 : 2);
-        EXPECT_EQ(m.state().seg_i[4], 0);
-        EXPECT_EQ(column(m, Ctl::Image1, 4), "10000000");
-        EXPECT_EQ(column(m, Ctl::Image2, 4), "10000000");
-        EXPECT_EQ(m.state().set_min, 30);
-        EXPECT_EQ(m.state().set_weight, kph ? 70 : 154);
+            m.click_option(step.change.ctl);
+        EXPECT_NE(snapshot(m), edited);
+        EXPECT_EQ(snapshot(m), snapshot(started(step.model, step.unit, step.mode)));
     }
 }
 
-TEST(Settings, ClickingTheOptionAlreadySelectedKeepsTheProgram)
+// Item texts are the treadmill's, whatever the desktop's regional settings.
+TEST(NumberText, ReadsOnlyPlainDecimalText)
 {
-    EditModel m = started(Model::QM5);
-    m.choose({Ctl::Combo_s, 0}, 5);
-    m.take_changes();
-    m.click_option(Ctl::Option_mph);
-    m.click_option(Ctl::Option_gen);
-    EXPECT_EQ(m.state().seg_s[0], 30);
-    EXPECT_TRUE(m.take_changes().empty());
+    for (const char* text : {"1,5", "", " 5", "5x"})
+        EXPECT_EQ(tenths_from_text(text), std::nullopt) << '"' << text << '"';
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-#include "program_file/program_file.h"
+#include "editor/tests/model_helpers.h"
+#include "program_file/program_state.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 namespace trevalo::program_file {
@@ -9,102 +11,122 @@ namespace {
 
 using editor::Ctl;
 using editor::EditModel;
-using editor::EditState;
-using editor::Model;
-using editor::Unit;
+using editor::testing::started;
+using enum editor::Model;
+using enum editor::Unit;
+using enum editor::Mode;
 
-ProgramBytes save(const EditModel& m, FileBuffers& buffers)
+// Buffers kept from one save to the next, as the save command keeps them.
+TEST(ProgramFile, LaysOutAllTwentySegmentsWithTheHiddenOnesAtTheirDefaults)
 {
-    fill_buffers(m.state(), m.unit(), buffers);
-    return program_bytes(m.state(), buffers);
-}
-
-std::vector<int> as_ints(const ProgramBytes& bytes) { return {bytes.begin(), bytes.end()}; }
-
-TEST(ProgramFile, LaysOutAProgramEditedInMilesPerHour)
-{
-    EditModel m;
-    m.Form_Load();
-    m.choose({Ctl::Combo_type}, static_cast<int>(Model::QM5));
-    m.choose({Ctl::Combo_weight}, 80);  // 150 lb
-    for (int i = 0; i < 20; ++i) {
-        m.choose({Ctl::Combo_s, i}, 6);  // 3.5 mph
+    EditModel m = started(R300, KPH);
+    for (int i = 0; i < 16; ++i) {
+        m.choose({Ctl::Combo_s, i}, 39);  // 20 km/h
         m.choose({Ctl::Combo_i, i}, 4);
     }
-    ASSERT_EQ(m.state().set_weight, 150);
-    ASSERT_EQ(m.state().set_min, 30);
-    ASSERT_EQ(m.state().seg_s[0], 35);
-
+    m.choose({Ctl::Combo_weight}, 80);  // 110 kg
+    std::vector<int> expected;
+    for (auto [count, value] : {std::pair{1, 242}, {1, 0}, {1, 110}, {1, 32}, {16, 4}, {4, 0}, {16, 125}, {4, 5},
+                                {16, 200}, {4, 8}, {1, 0}})
+        expected.insert(expected.end(), count, value);
     FileBuffers buffers;
-    std::vector<int> expected{0x96, 0x00, 0x44, 0x1E};
-    expected.insert(expected.end(), 20, 0x04);
-    expected.insert(expected.end(), 20, 0x23);
-    expected.insert(expected.end(), 20, 0x38);
-    expected.push_back(0x00);
-    EXPECT_EQ(as_ints(save(m, buffers)), expected);
-    // Saving again with no edit in between gives the same bytes.
-    EXPECT_EQ(as_ints(save(m, buffers)), expected);
+    for (int save = 0; save < 2; ++save) {
+        fill_buffers(m.state(), m.unit(), buffers);
+        const ProgramBytes bytes = program_bytes(m.state(), buffers);
+        EXPECT_EQ(std::vector<int>(bytes.begin(), bytes.end()), expected);
+    }
 }
 
-TEST(ProgramFile, WeightIsWrittenInBothUnits)
+// Each row is a program edited in its unit: a weight and the speed of the last segment.
+TEST(ProgramFile, ConvertsToTheNearestWholeNumberHalvesToEven)
 {
     struct Case {
-        Unit unit;
-        std::int16_t weight;
-        int lbs_low, lbs_high, kg;
+        editor::Unit unit;
+        int lbs;
+        int kg;
+        int mph;  // tenths
+        int kph;  // tenths
     };
-    for (const Case& c : {Case{Unit::KPH, 70, 0x9A, 0x00, 70}, Case{Unit::MPH, 450, 0xC2, 0x01, 205},
-                          Case{Unit::KPH, 200, 0xB8, 0x01, 200}, Case{Unit::MPH, 70, 70, 0, 32}}) {
-        EditState state;
-        state.set_weight = c.weight;
+    for (const Case& c : {Case{KPH, 154, 70, 8, 12}, Case{KPH, 440, 200, 2, 4}, Case{KPH, 66, 30, 12, 20},
+                          Case{KPH, 73, 33, 18, 28}, Case{KPH, 125, 57, 62, 100}, Case{KPH, 218, 99, 138, 220},
+                          Case{KPH, 271, 123, 150, 240}, Case{KPH, 396, 180, 2, 3}, Case{MPH, 450, 205, 150, 240},
+                          Case{MPH, 70, 32, 5, 8}, Case{MPH, 400, 182, 138, 221}}) {
+        editor::EditState state;
+        state.set_weight = static_cast<std::int16_t>(c.unit == KPH ? c.kg : c.lbs);
+        state.seg_s[19] = static_cast<std::uint8_t>(c.unit == KPH ? c.kph : c.mph);
         FileBuffers buffers;
         fill_buffers(state, c.unit, buffers);
         const ProgramBytes bytes = program_bytes(state, buffers);
-        EXPECT_EQ(bytes[0], c.lbs_low) << c.weight;
-        EXPECT_EQ(bytes[1], c.lbs_high) << c.weight;
-        EXPECT_EQ(bytes[2], c.kg) << c.weight;
+        EXPECT_EQ(bytes[0] | bytes[1] << 8, c.lbs);
+        EXPECT_EQ(bytes[2], c.kg);
+        EXPECT_EQ(bytes[24 + 19], c.mph);
+        EXPECT_EQ(bytes[44 + 19], c.kph);
     }
 }
 
-TEST(ProgramFile, SpeedsAreConvertedToTheNearestTenthHalvesToEven)
+// Each file is a saved default program with one thing changed, read under
+// the settings named; the message says what and where.
+TEST(ProgramReader, RefusesWhatItCannotShowSayingWhatAndWhere)
 {
-    struct Case {
-        Unit unit;
-        std::uint8_t tenths;
-        int mph, kph;
+    const struct {
+        editor::Model model;
+        editor::Mode mode;
+        void (*change)(std::vector<std::uint8_t>&);
+        const char* starts;
+    } cases[] = {
+        {R300, General, [](auto& b) { b.pop_back(); }, "The file holds 64 bytes;"},
+        {R300, General, [](auto& b) { b.push_back(0); }, "The file holds 66 bytes;"},
+        {R300, General, [](auto& b) { b[64] = 1; }, "The file's last byte is 1;"},
+        {R300, General, [](auto& b) { b[44 + 4] += 3; }, "Segment 5: 0.5 MPH and 1.1 KPH disagree"},
+        {R300, General, [](auto& b) { b[2] += 2; }, "The weight of 154 LBS and of 72 KG disagree"},
+        {R300, General, [](auto& b) { b[24 + 4] = 138, b[44 + 4] = 221; },
+         "Segment 5: 13.8 MPH is not offered by the R300 in General mode."},
+        {QM5, Silver, [](auto& b) { b[4] = 15; },
+         "Segment 1: an incline of 15 % is not offered by the QM-5 in Silver mode."},
+        {QM20, General, [](auto& b) { b[3] = 3; },
+         "A workout time of 3 minutes is not offered by the QM-20 in General mode."},
+        {QM20, General, [](auto& b) { b[0] = 460 & 0xFF, b[1] = 460 >> 8, b[2] = 209; },
+         "A weight of 460 LBS is not offered by the QM-20 in General mode."},
     };
-    for (const Case& c : {Case{Unit::KPH, 12, 8, 12}, Case{Unit::KPH, 4, 2, 4}, Case{Unit::KPH, 20, 12, 20},
-                          Case{Unit::KPH, 28, 18, 28}, Case{Unit::KPH, 100, 62, 100},
-                          Case{Unit::KPH, 220, 138, 220}, Case{Unit::KPH, 240, 150, 240},
-                          Case{Unit::KPH, 3, 2, 3}, Case{Unit::MPH, 150, 150, 240}, Case{Unit::MPH, 5, 5, 8},
-                          Case{Unit::MPH, 138, 138, 221}}) {
-        EditState state;
-        state.seg_s[19] = c.tenths;
-        FileBuffers buffers;
-        fill_buffers(state, c.unit, buffers);
-        const ProgramBytes bytes = program_bytes(state, buffers);
-        EXPECT_EQ(bytes[24 + 19], c.mph) << int(c.tenths);
-        EXPECT_EQ(bytes[44 + 19], c.kph) << int(c.tenths);
-        EXPECT_EQ(bytes[64], 0);
+    const ProgramBytes saved = current_bytes(started(R300));
+    for (const auto& c : cases) {
+        std::vector<std::uint8_t> bytes(saved.begin(), saved.end());
+        c.change(bytes);
+        const ProgramRead read = read_program(bytes, c.model, MPH, c.mode);
+        EXPECT_FALSE(read.items) << c.starts;
+        EXPECT_TRUE(read.refusal.starts_with(c.starts)) << read.refusal;
     }
 }
 
-TEST(ProgramFile, R300WritesAllTwentySegmentsWithTheHiddenOnesAtTheirDefaults)
+// Random programs under every model, unit and mode: saved, read back and
+// chosen again through the lists' handlers, they give the same items and
+// the same 65 bytes.
+TEST(ProgramReader, EveryProgramComesBackAsSaved)
 {
-    EditModel m;
-    m.Form_Load();  // "R300", 16 segments shown
-    m.click_option(Ctl::Option_kph);
-    for (int i = 0; i < 16; ++i)
-        m.choose({Ctl::Combo_s, i}, 39);  // 20 km/h
-    FileBuffers buffers;
-    const ProgramBytes bytes = save(m, buffers);
-    for (int i = 0; i < 20; ++i) {
-        const bool hidden = i >= 16;
-        EXPECT_EQ(bytes[44 + i], hidden ? 8 : 200) << i;
-        EXPECT_EQ(bytes[24 + i], hidden ? 5 : 125) << i;
-        EXPECT_EQ(bytes[4 + i], 0) << i;
-    }
-    EXPECT_EQ(bytes[64], 0);
+    std::mt19937 random(20261206);
+    auto any = [&random](const editor::ComboState& list) {
+        return std::uniform_int_distribution<int>(0, list.count() - 1)(random);
+    };
+    for (editor::Model model : {QM20, QM5, R300})
+        for (editor::Unit unit : {MPH, KPH})
+            for (editor::Mode mode : {General, Silver})
+                for (int round = 0; round < 20; ++round) {
+                    EditModel edited = started(model, unit, mode);
+                    for (int i = 0; i < editor::segments_shown(model); ++i) {
+                        edited.choose({Ctl::Combo_s, i}, any(edited.combo({Ctl::Combo_s, i})));
+                        edited.choose({Ctl::Combo_i, i}, any(edited.combo({Ctl::Combo_i, i})));
+                    }
+                    edited.choose({Ctl::Combo_min}, any(edited.combo({Ctl::Combo_min})));
+                    edited.choose({Ctl::Combo_weight}, any(edited.combo({Ctl::Combo_weight})));
+                    const ProgramBytes saved = current_bytes(edited);
+                    const ProgramRead read = read_program(saved, edited.model(), edited.unit(), edited.mode());
+                    ASSERT_TRUE(read.items) << read.refusal;
+                    EXPECT_EQ(*read.items, snapshot(edited).items);
+                    EditModel opened = started(model, unit, mode);
+                    choose_program(opened, *read.items);
+                    ASSERT_EQ(current_bytes(opened), saved);
+                    EXPECT_TRUE(has_program_shape(saved));
+                }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "exports/fit_encoder.h"
+#include "exports/tests/read_back.h"
 #include "exports/workout_file.h"
 #include "records/record_reader.h"
 #include "records/tests/record_file_builder.h"
@@ -6,16 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <memory>
 
 namespace trevalo::exports {
 namespace {
 
 using records::testing::RecordFile;
-using records::testing::Sample;
 
 TEST(WorkoutFile, TheTypedSuffixPicksTheFormatElseTheChosenFilter)
 {
@@ -32,25 +29,18 @@ TEST(WorkoutFile, TheTypedSuffixPicksTheFormatElseTheChosenFilter)
 }
 
 // Miles, mph and feet, or kilometres and km/h, become metres and m/s; a pulse
-// below 40 is no heart rate.
+// below 40 is no heart rate. The samples' CSV keeps the record's own units.
 TEST(WorkoutFile, ARecordBecomesAWorkoutInSiUnits)
 {
     const struct {
         const char* unit;
         double metres, speed_mps, ascent_m;
-    } cases[] = {{"LBS", 1609.344, 6 * 0.44704, 1609.344 * 0.02}, {" KG", 1000, 6 / 3.6, 20}};
+        std::string name;
+    } cases[] = {{"LBS", 1609.344, 6 * 0.44704, 1609.344 * 0.02, "mi"}, {" KG", 1000, 6 / 3.6, 20, "km"}};
     for (const auto& c : cases) {
         RecordFile file;
-        file.header().weight("150", c.unit);
-        Sample s;
-        s.speed = " 6.0";
-        s.incline = "02";
-        s.pulse = " 30";
-        file.sample(s);
-        s.minutes = "10";
-        s.distance = "1.00";
-        s.pulse = "120";
-        file.sample(s);
+        file.header().weight("150", c.unit).sample({.pulse = " 30", .incline = "02", .speed = " 6.0"});
+        file.sample({.minutes = "10", .pulse = "120", .incline = "02", .distance = "1.00", .speed = " 6.0"});
         auto store = std::make_unique<records::RecordStore>();
         std::vector<std::string> dates;
         ASSERT_FALSE(records::read_records(file.text(), *store, dates));
@@ -68,26 +58,19 @@ TEST(WorkoutFile, ARecordBecomesAWorkoutInSiUnits)
         EXPECT_EQ(w.points[1].elapsed_s, 600);
         EXPECT_NEAR(w.points[1].distance_m, c.metres, 1e-3);
         EXPECT_EQ(w.points[1].grade_percent, 2);
-        EXPECT_EQ(samples_csv(*store, 0).substr(0, 78),
-                  "elapsed_s,time_s,calories_kcal,pulse_bpm,incline_percent,distance,speed,unit\r\n");
+        EXPECT_EQ(samples_csv(*store, 0),
+                  "elapsed_s,time_s,calories_kcal,pulse_bpm,incline_percent,distance,speed,unit\r\n0,0,0,30,2,0,6," +
+                      c.name + "\r\n600,600,0,120,2,1,6," + c.name + "\r\n");
     }
 }
-
-}  // namespace
-}  // namespace trevalo::exports
-
-namespace trevalo::exports {
-namespace {
 
 // Every workout of the largest file the treadmill can write, in every format:
 // FIT whole by its CRC, TCX closed, CSV one row per sample.
 TEST(WorkoutFile, TheLargestRecordFileExportsEveryWorkout)
 {
-    const std::string path = ::testing::TempDir() + "largest_record_file.cus";
-    ASSERT_EQ(std::system(("python3 " TREVALO_SOURCE_DIR "/bench/make_largest_record_file.py '" + path + "'").c_str()), 0);
-    std::ifstream in(path, std::ios::binary);
-    const std::string file{std::istreambuf_iterator<char>(in), {}};
-    std::remove(path.c_str());
+    const auto [status, file] =
+        testing::read_back("python3 " TREVALO_SOURCE_DIR "/bench/make_largest_record_file.py /dev/stdout", {});
+    ASSERT_EQ(status, 0) << file.substr(0, 2000);
     auto store = std::make_unique<records::RecordStore>();
     std::vector<std::string> dates;
     ASSERT_FALSE(records::read_records(file, *store, dates));

@@ -2,16 +2,15 @@
 
 // Record files for tests, line by line, in the treadmill's fixed widths.
 
+#include "records/record_reader.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace trevalo::records::testing {
-
-// A number as a fixed-width field: `pad` before it up to `width`.
-inline std::string right_aligned(int value, std::size_t width, char pad)
-{
-    const std::string digits = std::to_string(value);
-    return std::string(width > digits.size() ? width - digits.size() : 0, pad).append(digits);
-}
 
 struct Sample {
     std::string minutes = "00";
@@ -51,5 +50,23 @@ private:
     std::string eol_;
     std::string text_;
 };
+
+struct Loaded {
+    std::unique_ptr<RecordStore> store = std::make_unique<RecordStore>();
+    std::vector<std::string> names;
+    std::optional<LoadError> error;
+};
+
+// Fed in chunks of `chunk` bytes, which may cut a line or a CR LF pair anywhere.
+inline Loaded load(const std::string& file, std::size_t chunk = SIZE_MAX)
+{
+    Loaded l;
+    RecordReader reader(*l.store, l.names);
+    for (std::size_t at = 0; at < file.size(); at += chunk)
+        reader.feed(std::string_view(file).substr(at, chunk));
+    reader.finish();
+    l.error = reader.error();
+    return l;
+}
 
 }  // namespace trevalo::records::testing

@@ -1,336 +1,184 @@
 #include "record_file_builder.h"
 #include "records/number_field.h"
-#include "records/record_reader.h"
+#include "records/start_time.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <cstdlib>
+#include <ctime>
+#include <tuple>
 
 namespace trevalo::records {
 namespace {
 
 using testing::RecordFile;
-using testing::Sample;
 
-struct Loaded {
-    std::unique_ptr<RecordStore> store = std::make_unique<RecordStore>();
-    std::vector<std::string> names;
-    std::optional<LoadError> error;
-};
-
-Loaded load(const std::string& file)
+// The largest record's last sample is checked through the scroll bar (record_view_test).
+TEST(RecordReader, EachSampleIsReadInTheUnitOfTheMarkerBeforeIt)
 {
-    Loaded l;
-    l.error = read_records(file, *l.store, l.names);
-    return l;
-}
-
-TEST(RecordReader, ReadsTwoRecordsEachInItsOwnUnit)
-{
-    Sample fast;
-    fast.speed = "10.0";
-    const Loaded l = load(RecordFile()
-                              .header("2026/03/01 07:30")
-                              .weight("150", "LBS")
-                              .samples(3, fast)
-                              .header("2026/03/02 18:05")
-                              .weight(" 68", " KG")
-                              .samples(25, fast)
-                              .text());
+    const testing::Sample eight{.speed = " 8.0"};
+    RecordFile file;
+    file.header().sample(eight).weight("150", "LBS").sample(eight).header().sample(eight);
+    const auto l = testing::load(file.text());
     ASSERT_FALSE(l.error) << l.error->message();
-    EXPECT_EQ(l.names, (std::vector<std::string>{"2026/03/01 07:30", "2026/03/02 18:05"}));
-    EXPECT_EQ(l.store->record(0).rec_count, 3);
-    EXPECT_EQ(l.store->record(1).rec_count, 25);
-    EXPECT_EQ(l.store->record(0).rec_weight, 150);
-    EXPECT_EQ(l.store->record(1).rec_weight, 68);
-    EXPECT_EQ(l.store->record(1).rec_unit, " KG");
-    EXPECT_EQ(l.store->levels(0, 2).rec_speed, 6);   // 10 / 2 + 1
-    EXPECT_EQ(l.store->levels(1, 24).rec_speed, 4);  // 10 / 3.2 + 1
-    EXPECT_EQ(l.store->levels(1, 25).rec_speed, 0);  // no sample there
+    EXPECT_EQ(l.store->record(0).rec_unit, "LBS");
+    const auto speed = [&l](int r, int i) { return int{l.store->levels(r, i).rec_speed}; };
+    // Metric until marked (8 / 3.2 + 1), imperial after (8 / 2 + 1), metric
+    // again in the next record; no sample past a record's last.
+    EXPECT_EQ((std::array{speed(0, 0), speed(0, 1), speed(1, 0), speed(0, 2)}), (std::array{4, 5, 4, 0}));
 }
 
-TEST(RecordReader, TotalsComeFromTheFirstAndLastSampleCountingUpOrDown)
-{
-    struct Case {
-        Sample first, last;
-        int time, calories;
-        double distance;
-    };
-    auto at = [](std::string m, std::string s, std::string cal, std::string dist) {
-        Sample x;
-        x.minutes = m;
-        x.seconds = s;
-        x.calories = cal;
-        x.distance = dist;
-        return x;
-    };
-    for (const Case& c : {Case{at("00", "30", "005", "0.10"), at("25", "10", "123", "2.50"), 1510, 123, 2.5},
-                          Case{at("30", "00", "250", "5.00"), at("00", "00", "010", "3.70"), 1800, 240, 1.3},
-                          Case{at("12", "00", "100", "1.00"), at("12", "00", "100", "1.00"), 0, 0, 0},
-                          // Plain numbers of any shape read alike.
-                          Case{at(" 0", "5 ", "  2", "  .5"), at("10", " 0", "12 ", "12.5"), 600, 12, 12.5},
-                          Case{at("00", "00", "000", "0.00"), at(" 1", " 1", "  9", "001."), 61, 9, 1.0}}) {
-        const Loaded l = load(RecordFile().header().sample(c.first).samples(5).sample(c.last).text());
-        ASSERT_FALSE(l.error);
-        const RecordTotals& r = l.store->record(0);
-        EXPECT_EQ(r.rec_time, c.time);
-        EXPECT_EQ(r.rec_calories, c.calories);
-        EXPECT_NEAR(r.rec_distance, c.distance, 1e-12);
-        EXPECT_EQ(r.rec_count, 7);
-    }
-}
-
-// Levels of one sample line in an imperial or metric record.
-SampleLevels levels(const Sample& s, const std::string& unit = "LBS")
-{
-    const Loaded l = load(RecordFile().header().weight("150", unit).sample(s).text());
-    EXPECT_FALSE(l.error) << l.error->message();
-    return l.store->levels(0, 0);
-}
-
+// The usual shapes are packed and their levels looked up in tables; any
+// other shape is computed, and kept aside when it does not pack.
 TEST(RecordReader, LevelsRoundHalvesToEvenAndStayWithinTheBars)
 {
-    const std::vector<int> incline_levels{1, 2, 2, 2, 3, 4, 4, 4, 5, 6, 6, 6, 7, 8, 8, 8};
-    for (int incline = 0; incline <= 15; ++incline) {
-        Sample s;
-        s.incline = testing::right_aligned(incline, 2, '0');
-        EXPECT_EQ(levels(s).rec_incline, incline_levels[incline]) << s.incline;
-    }
-    struct Speed {
+    const struct {
         const char* unit;
-        const char* field;
-        int level;
+        const char* sample;  // "MM:SS CCC PPP II D.DD SS.S"
+        int speed, incline, pulse;
+    } cases[] = {
+        {"LBS", "00:00 000  39 00 0.00  0.0", 1, 1, 0},  {"LBS", "00:00 000 040 01 0.00  0.5", 1, 2, 1},
+        {"LBS", "00:00 000  45 02 0.00  1.0", 2, 2, 2},  {"LBS", "00:00 000  55 03 0.00  3.0", 2, 2, 2},
+        {"LBS", "00:00 000  60 04 0.00  4.0", 3, 3, 3},  {"LBS", "00:00 000  65 05 0.00  5.0", 4, 4, 4},
+        {"LBS", "00:00 000 120 06 0.00 12.0", 7, 4, 9},  {"LBS", "00:00 000 125 07 0.00 13.0", 8, 4, 10},
+        {"LBS", "00:00 000 220 08 0.00 15.0", 8, 5, 19}, {"LBS", "00:00 000 000 09 0.00 20.0", 8, 6, 0},
+        {" KG", "00:00 000  99 10 0.00  0.8", 1, 6, 7},  {" KG", "00:00 000 100 11 0.00  1.6", 2, 6, 7},
+        {" KG", "00:00 000 000 12 0.00  4.8", 2, 7, 0},  {" KG", "00:00 000 000 13 0.00  8.0", 4, 8, 0},
+        {" KG", "00:00 000 000 14 0.00  9.6", 4, 8, 0},  {" KG", "00:00 000 000 15 0.00 20.0", 7, 8, 0},
+        {" KG", "00:00 000 000 20 0.00 20.8", 8, 8, 0},  {" KG", "00:00 000 000 00 0.00 24.0", 8, 1, 0},
+        {" KG", "00:00 000  99 05 0.00 12.0", 5, 4, 7},  {"lbs", "00:00 000 000 00 0.00  8.0", 4, 1, 0},
+        // Other shapes of the same numbers, and readings that do not pack.
+        {" KG", "00:00 000 99  5  0.00  12.", 5, 4, 7},  {"LBS", "00:00 000 99  5  0.00  12.", 7, 4, 7},
+        {" KG", "00:00 000 000 -4 0.00 -9.0", 0, 0, 0},  {"LBS", "00:00 000  30 00 0.00 3.55", 3, 1, 0},
     };
-    for (const Speed& c : {Speed{"LBS", " 0.0", 1}, Speed{"LBS", " 0.5", 1}, Speed{"LBS", " 1.0", 2},
-                           Speed{"LBS", " 3.0", 2}, Speed{"LBS", " 4.0", 3}, Speed{"LBS", " 5.0", 4},
-                           Speed{"LBS", "12.0", 7}, Speed{"LBS", "13.0", 8}, Speed{"LBS", "15.0", 8},
-                           Speed{"LBS", "20.0", 8}, Speed{" KG", " 0.8", 1}, Speed{" KG", " 1.6", 2},
-                           Speed{" KG", " 4.8", 2}, Speed{" KG", " 8.0", 4}, Speed{" KG", " 9.6", 4},
-                           Speed{" KG", "20.0", 7}, Speed{" KG", "20.8", 8}, Speed{" KG", "24.0", 8},
-                           Speed{"lbs", " 8.0", 4}, Speed{" KG", "-9.0", 0}}) {
-        Sample s;
-        s.speed = c.field;
-        EXPECT_EQ(levels(s, c.unit).rec_speed, c.level) << c.unit << " '" << c.field << "'";
+    for (const auto& c : cases) {
+        const auto l = testing::load(RecordFile().header().weight("150", c.unit).line(c.sample).text());
+        ASSERT_FALSE(l.error) << l.error->message();
+        const SampleLevels s = l.store->levels(0, 0);
+        EXPECT_EQ((std::array<int, 3>{s.rec_speed, s.rec_incline, s.rec_pulse}),
+                  (std::array{c.speed, c.incline, c.pulse}))
+            << c.unit << " '" << c.sample << "'";
     }
-    struct Pulse {
-        const char* field;
-        int level;
+}
+
+TEST(RecordReader, ReadsAlikeInAnyChunksAndStopsAtTheFirstBadLineSayingWhereAndWhy)
+{
+    using enum LoadFailure;
+    const std::string first = "00:00 005 000 00 0.00  0.0", later = "00:01 010 000 00 0.00  0.0";
+    const std::string last = "00:02 030 000 00 0.00  0.0";
+    const auto lines = [&](const std::string& eol) {
+        return RecordFile(eol).header().weight("150", "LBS").line(first).line(later).line(last).header().text();
     };
-    for (const Pulse& c : {Pulse{" 39", 0}, Pulse{"040", 1}, Pulse{" 45", 2}, Pulse{" 55", 2}, Pulse{" 60", 3},
-                           Pulse{" 65", 4}, Pulse{"120", 9}, Pulse{"125", 10}, Pulse{"220", 19}}) {
-        Sample s;
-        s.pulse = c.field;
-        EXPECT_EQ(levels(s).rec_pulse, c.level) << c.field;
-    }
-    Sample negative;
-    negative.incline = "-4";
-    EXPECT_EQ(levels(negative).rec_incline, 0);
-
-    // The usual shapes take a shorter road; any other shape of the same
-    // number must give the same levels.
-    Sample usual, other;
-    usual.incline = "05", other.incline = "5 ";
-    usual.speed = "12.0", other.speed = " 12.";
-    usual.pulse = " 99", other.pulse = "99 ";
-    for (const char* unit : {"LBS", " KG"}) {
-        const SampleLevels a = levels(usual, unit), b = levels(other, unit);
-        EXPECT_EQ((std::array{a.rec_incline, a.rec_speed, a.rec_pulse}),
-                  (std::array{b.rec_incline, b.rec_speed, b.rec_pulse}));
-    }
-}
-
-TEST(RecordReader, TheUnitOfASampleIsTheMarkerReadBeforeIt)
-{
-    Sample s;
-    s.speed = " 8.0";
-    const Loaded l = load(RecordFile().header().sample(s).weight("150", "LBS").sample(s).text());
-    ASSERT_FALSE(l.error);
-    EXPECT_EQ(l.store->levels(0, 0).rec_speed, 4);  // metric: no marker yet
-    EXPECT_EQ(l.store->levels(0, 1).rec_speed, 5);  // imperial
-}
-
-TEST(RecordReader, LinesOfOtherLengthsAreSkipped)
-{
-    const Loaded l = load(RecordFile()
-                              .header()
-                              .sample({})
-                              .line("")
-                              .line(std::string(25, '1'))
-                              .line(std::string(27, 'x'))
-                              .sample({})
-                              .header()
-                              .header()
-                              .text());
-    ASSERT_FALSE(l.error);
-    EXPECT_EQ(l.names.size(), 3u);
-    EXPECT_EQ(l.store->record(0).rec_count, 2);
-    EXPECT_EQ(l.store->record(1).rec_count, 0);
-    EXPECT_EQ(l.store->record(1).rec_time, 0);
-}
-
-TEST(RecordReader, AnyLineEndingAndAnyChunkingReadTheSame)
-{
-    Sample s;
-    s.minutes = "07";
-    const std::string lf = RecordFile("\n").header().weight("150", "LBS").samples(3, s).header().text();
-    const std::string cr = RecordFile("\r").header().weight("150", "LBS").samples(3, s).header().text();
-    const std::string mixed = "2026/03/01 07:30\r150LBS\n" + RecordFile("\r\n").samples(3, s).header().text();
-    const std::string long_lines = RecordFile()
-                                       .header()
-                                       .line(std::string(27, '1'))
-                                       .weight("150", "LBS")
-                                       .line(std::string(300, '2'))
-                                       .samples(3, s)
-                                       .header()
-                                       .text();
-    for (const std::string& file : {lf, cr, mixed, long_lines}) {
-        for (std::size_t chunk : {std::size_t{1}, std::size_t{2}, std::size_t{7}, file.size()}) {
-            RecordStore store;
-            std::vector<std::string> names;
-            RecordReader reader(store, names);
-            for (std::size_t at = 0; at < file.size(); at += chunk)
-                reader.feed(std::string_view(file).substr(at, chunk));
-            ASSERT_TRUE(reader.finish()) << reader.error()->message();
-            EXPECT_EQ(names.size(), 2u) << "chunk " << chunk;
-            EXPECT_EQ(store.record(0).rec_count, 3) << "chunk " << chunk;
-            EXPECT_EQ(store.record(0).rec_weight, 150);
+    // Five samples between these two.
+    const auto totals = [](auto a, auto b) { return RecordFile().header().line(a).samples(5).line(b).text(); };
+    const auto after_header = [](const std::string& line) { return RecordFile().header().line(line).text(); };
+    RecordFile skipped;
+    skipped.header().line(std::string(27, '1')).weight("150", "LBS").line(std::string(300, '2')).line(first);
+    skipped.line("").line(std::string(25, '1')).line(later).line(last).header().header();
+    RecordFile headers;
+    for (int i = 0; i < kMaxRecords; ++i)
+        headers.header();
+    const struct {
+        const char* what;
+        std::string file;
+        std::optional<LoadError> error;
+        std::size_t records;
+        // The first record's samples, time, calories, distance and weight.
+        std::array<double, 5> first{};
+    } cases[] = {
+        {"CR LF", lines("\r\n"), {}, 2, {3, 2, 30, 0, 150}},
+        {"LF", lines("\n"), {}, 2, {3, 2, 30, 0, 150}},
+        {"lone CR", lines("\r"), {}, 2, {3, 2, 30, 0, 150}},
+        {"mixed, the last line without an end",
+         "2026/03/01 07:30\r150LBS\n" + first + "\r\n" + later + "\r" + last + "\n2026/03/02 07:30", {}, 2,
+         {3, 2, 30, 0, 150}},
+        {"lines of other lengths skipped", skipped.text(), {}, 3, {3, 2, 30, 0, 150}},
+        // Totals count up to the last sample or down from the first.
+        {"up", totals("00:30 005 000 00 0.10  0.0", "25:10 123 000 00 2.50  0.0"), {}, 1, {7, 1510, 123, 2.5, 0}},
+        {"down", totals("30:00 250 000 00 5.00  0.0", "00:00 010 000 00 3.75  0.0"), {}, 1, {7, 1800, 240, 1.25, 0}},
+        {"still", totals("12:00 100 000 00 1.00  0.0", "12:00 100 000 00 1.00  0.0"), {}, 1, {7, 0, 0, 0, 0}},
+        // Numbers of any shape read alike.
+        {"shapes", totals(" 0:5    2 000 00   .5  0.0", "10: 0 12  000 00 12.5  0.0"), {}, 1, {7, 600, 12, 12.5, 0}},
+        {"shapes", totals("00:00 000 000 00 0.00  0.0", " 1: 1   9 000 00 001.  0.0"), {}, 1, {7, 61, 9, 1, 0}},
+        // A file without line ends, a device's endless bytes: no more of a
+        // line is kept than tells its kind, and it still counts as one line.
+        {"endless line", after_header(std::string(1 << 16, '7')) + "abcLBS", LoadError{NotANumber, 3, "weight"}, 1},
+        {"no headers", "hello\r\n\r\nworld\r\n", {}, 0},
+        {"1024 records", headers.text(), {}, 1024},
+        {"1025 records", headers.text() + "2026/03/01 07:30", LoadError{TooManyRecords, 1025, ""}, 1024},
+        {"1026 samples", RecordFile().header().samples(1026).text(), LoadError{TooManySamples, 1027, ""}, 1, {1025}},
+        {"empty", "", LoadError{EmptyFile, 0, ""}, 0},
+        {"weight first", RecordFile().weight("150", "LBS").header().text(), LoadError{LineBeforeHeader, 1, ""}, 0},
+        {"sample first", "\r\n" + first, LoadError{LineBeforeHeader, 2, ""}, 0},
+        // The cut record keeps what it had read.
+        {"comma", after_header(first + "\r\n" + later + "\r\n00:03 000 000 00 0.00  3,5"),
+         LoadError{NotANumber, 4, "speed"}, 1, {2, 1, 10, 0, 0}},
+        {"letters", after_header("00:00 000 1O0 00 0.00  0.0"), LoadError{NotANumber, 2, "pulse"}, 1},
+        {"blank field", RecordFile().header().weight("   ", "LBS").text(), LoadError{NotANumber, 2, "weight"}, 1},
+        {"plus sign", after_header("00:00 000 000 +5 0.00  0.0"), LoadError{NotANumber, 2, "incline"}, 1},
+        {"colon in minutes", after_header("0::00 000 000 00 0.00  0.0"), LoadError{NotANumber, 2, "minutes"}, 1},
+        {"letter in seconds", after_header("00:0a 000 000 00 0.00  0.0"), LoadError{NotANumber, 2, "seconds"}, 1},
+        {"two points", after_header("00:00 000 000 00 0..0  0.0"), LoadError{NotANumber, 2, "distance"}, 1},
+        {"hex calories", after_header("00:00 0x5 000 00 0.00  0.0"), LoadError{NotANumber, 2, "calories"}, 1},
+    };
+    for (const auto& c : cases) {
+        for (std::size_t chunk : {std::size_t{1}, std::size_t{2}, std::size_t{7}, c.file.size()}) {
+            const auto l = testing::load(c.file, chunk);
+            const RecordTotals& r = l.store->record(0);
+            EXPECT_EQ(std::tuple(l.error, l.names.size()), std::tuple(c.error, c.records)) << c.what << ", " << chunk;
+            EXPECT_EQ((std::array<double, 5>{double(r.rec_count), double(r.rec_time), double(r.rec_calories),
+                                             r.rec_distance, double(r.rec_weight)}),
+                      c.first)
+                << c.what << ", chunks of " << chunk;
         }
     }
-    // The last line needs no line end.
-    const Loaded l = load("2026/03/01 07:30\r\n150LBS");
-    EXPECT_EQ(l.store->record(0).rec_weight, 150);
-}
-
-// A file without line ends, a device's endless bytes: the reader keeps no
-// more of a line than tells its kind, and still counts it as one line.
-TEST(RecordReader, AnEndlessLineIsSkippedAndCounted)
-{
-    RecordStore store;
-    std::vector<std::string> names;
-    RecordReader reader(store, names);
-    reader.feed("2026/03/01 07:30\r\n");
-    const std::string piece(1 << 16, '7');
-    for (int i = 0; i < 64; ++i)
-        reader.feed(piece);
-    reader.feed("\r\nabcLBS\r\n");
-    EXPECT_FALSE(reader.finish());
-    EXPECT_EQ(reader.error(), (LoadError{LoadFailure::NotANumber, 3, "weight"}));
-}
-
-TEST(RecordReader, AFileWithoutHeadersHoldsNoRecordAndIsNoFailure)
-{
-    const Loaded l = load("hello\r\n\r\nworld\r\n");
-    EXPECT_FALSE(l.error);
-    EXPECT_TRUE(l.names.empty());
-}
-
-struct BadFile {
-    const char* what;
-    std::string file;
-    LoadError error;
-    std::size_t records_listed;
-};
-
-void PrintTo(const BadFile& c, std::ostream* os) { *os << c.what; }
-
-class BadFiles : public ::testing::TestWithParam<BadFile> {};
-
-TEST_P(BadFiles, StopAtTheFirstBadLineSayingWhereAndWhy)
-{
-    const BadFile& c = GetParam();
-    const Loaded l = load(c.file);
-    ASSERT_TRUE(l.error);
-    EXPECT_EQ(*l.error, c.error) << l.error->message();
-    EXPECT_EQ(l.names.size(), c.records_listed);
-}
-
-Sample with_speed(const char* speed)
-{
-    Sample s;
-    s.speed = speed;
-    return s;
-}
-
-Sample with_pulse(const char* pulse)
-{
-    Sample s;
-    s.pulse = pulse;
-    return s;
-}
-
-std::string many_headers(int count)
-{
-    RecordFile f;
-    for (int i = 0; i < count; ++i)
-        f.header();
-    return f.text();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Reader, BadFiles,
-    ::testing::Values(
-        BadFile{"empty", "", {LoadFailure::EmptyFile, 0, ""}, 0},
-        BadFile{"weight first", RecordFile().weight("150", "LBS").header().text(),
-                {LoadFailure::LineBeforeHeader, 1, ""}, 0},
-        BadFile{"sample first", RecordFile().line("").sample({}).text(), {LoadFailure::LineBeforeHeader, 2, ""}, 0},
-        BadFile{"comma", RecordFile().header().header().samples(2).sample(with_speed(" 3,5")).text(),
-                {LoadFailure::NotANumber, 5, "speed"}, 2},
-        BadFile{"letters", RecordFile().header().sample(with_pulse("1O0")).text(),
-                {LoadFailure::NotANumber, 2, "pulse"}, 1},
-        BadFile{"blank field", RecordFile().header().weight("   ", "LBS").text(),
-                {LoadFailure::NotANumber, 2, "weight"}, 1},
-        BadFile{"plus sign", RecordFile().header().sample(with_speed("+3.5")).text(),
-                {LoadFailure::NotANumber, 2, "speed"}, 1},
-        BadFile{"colon in minutes", RecordFile().header().line("0::00 000 000 00 0.00  0.0").text(),
-                {LoadFailure::NotANumber, 2, "minutes"}, 1},
-        BadFile{"two points", RecordFile().header().line("00:00 000 000 00 0..0  0.0").text(),
-                {LoadFailure::NotANumber, 2, "distance"}, 1},
-        BadFile{"hex calories", RecordFile().header().line("00:00 0x5 000 00 0.00  0.0").text(),
-                {LoadFailure::NotANumber, 2, "calories"}, 1},
-        BadFile{"1026 samples", RecordFile().header().samples(1026).text(),
-                {LoadFailure::TooManySamples, 1027, ""}, 1},
-        BadFile{"1025 records", many_headers(1025), {LoadFailure::TooManyRecords, 1025, ""}, 1024}));
-
-TEST(RecordReader, TheLargestRecordAndTheLargestFileLoad)
-{
-    Sample s;
-    s.speed = "12.0";
-    const Loaded one = load(RecordFile().header().weight("150", "LBS").samples(1025, s).text());
-    ASSERT_FALSE(one.error);
-    EXPECT_EQ(one.store->record(0).rec_count, 1025);
-    EXPECT_EQ(one.store->levels(0, 1024).rec_speed, 7);
-
-    const Loaded full = load(many_headers(1024));
-    EXPECT_FALSE(full.error);
-    EXPECT_EQ(full.names.size(), 1024u);
-}
-
-TEST(RecordReader, AFailedLoadKeepsWhatTheCutRecordHadRead)
-{
-    Sample s;
-    s.calories = "010";
-    Sample later = s;
-    later.calories = "050";
-    const Loaded l = load(RecordFile().header().sample(s).sample(later).sample(with_speed("abcd")).text());
-    ASSERT_TRUE(l.error);
-    EXPECT_EQ(l.store->record(0).rec_count, 2);
-    EXPECT_EQ(l.store->record(0).rec_calories, 50);
+    EXPECT_EQ((LoadError{NotANumber, 4, "speed"}.message()), "Line 4, speed: not a number.");
 }
 
 TEST(NumberField, ReadsAPointWhateverTheLocaleAndRoundsToSixteenBits)
 {
-    EXPECT_EQ(field_number(" 3.5"), 3.5);
-    EXPECT_EQ(field_number("12  "), 12.0);
-    EXPECT_EQ(field_number("-4"), -4.0);
-    for (const char* bad : {"", "   ", "3,5", "inf", "nan", "1e3", "0x10", "3 5"})
-        EXPECT_FALSE(field_number(bad)) << '"' << bad << '"';
-    EXPECT_EQ(to_int16(2.5), 2);
-    EXPECT_EQ(to_int16(3.5), 4);
+    for (const auto& [text, value] : {std::pair<const char*, std::optional<double>>{" 3.5", 3.5}, {"12  ", 12},
+                                      {"-4", -4}, {"", {}}, {"   ", {}}, {"3,5", {}}, {"inf", {}}, {"nan", {}},
+                                      {"1e3", {}}, {"0x10", {}}, {"3 5", {}}})
+        EXPECT_EQ(field_number(text), value) << '"' << text << '"';
+    // Half to even is held by the levels above.
     EXPECT_EQ(to_int16(-32768.4), -32768);
     EXPECT_EQ(to_int16(32767.5), std::nullopt);
     EXPECT_EQ(to_int16(-32768.6), std::nullopt);
 }
 
+TEST(StartTime, TheHeadersUsualShapesAreReadAndImpossibleDatesRefused)
+{
+    const LocalTime half_past_seven{2026, 3, 1, 7, 30};
+    const struct {
+        const char* header;
+        std::optional<LocalTime> start;
+    } cases[] = {
+        {"2026/03/01 07:30", half_past_seven},  {"2026-03-01 07:30", half_past_seven},
+        {"2026.03.01T07:30", half_past_seven},  {" 2026/03/01 07:30 ", half_past_seven},
+        {"2024/02/29 23:59", LocalTime{2024, 2, 29, 23, 59}},
+        {"2026/02/29 10:00", std::nullopt},     {"2026/13/01 10:00", std::nullopt},
+        {"2026/03/01 24:00", std::nullopt},     {"2026/03-01 07:30", std::nullopt},
+        {"01/03/2026 07:30", std::nullopt},     {"2026/03/01 07:30x", std::nullopt},
+        {"2026", std::nullopt},                 {"", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(header_start(c.header), c.start) << c.header;
+    EXPECT_EQ(file_stem(half_past_seven), "2026-03-01_0730");
+}
+
+// Local time as the system's rules say, summer time included.
+TEST(StartTime, LocalTimeBecomesUtc)
+{
+    const char* before = std::getenv("TZ");
+    const std::string saved = before ? before : "";
+    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    tzset();
+    EXPECT_EQ(to_utc({2026, 3, 1, 7, 30}), 1772346600);  // 06:30 UTC
+    EXPECT_EQ(to_utc({2026, 7, 1, 7, 30}), 1782883800);  // 05:30 UTC
+    before ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
+    tzset();
+}
+
 }  // namespace
 }  // namespace trevalo::records
-

@@ -1,6 +1,8 @@
 #include "record_file_builder.h"
 #include "records/record_view.h"
 #include "records/result_text.h"
+#include "records/workout_statistics.h"
+#include "records/workouts_table.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +12,6 @@ namespace trevalo::records {
 namespace {
 
 using testing::RecordFile;
-using testing::Sample;
-
-const std::string kColon = kFullWidthColon;
 
 std::optional<LoadError> load(RecordView& view, const std::string& file)
 {
@@ -22,110 +21,66 @@ std::optional<LoadError> load(RecordView& view, const std::string& file)
     return view.end_load();
 }
 
-// A record whose samples carry pulse levels p, speeds `speed` and inclines 04.
-std::string record_with_pulses(const std::vector<std::string>& pulses, const std::string& unit = "LBS")
-{
-    RecordFile f;
-    f.header().weight("150", unit);
-    for (const std::string& p : pulses) {
-        Sample s;
-        s.pulse = p;
-        s.speed = " 6.0";
-        s.incline = "04";
-        f.sample(s);
-    }
-    return f.text();
-}
+std::array<float, 4> ends(const LineState& l) { return {l.x1, l.y1, l.x2, l.y2}; }
 
-std::string record_of(int samples, const std::string& unit = "LBS")
+// Samples without a pulse.
+std::string record_of(int samples)
 {
-    return record_with_pulses(std::vector<std::string>(static_cast<std::size_t>(samples), "120"), unit);
+    return RecordFile().header().weight("150", "LBS").samples(samples, {.pulse = " 30", .speed = " 6.0"}).text();
 }
 
 TEST(RecordView, TheScrollBarShowsOnlyForRecordsLongerThanTheCharts)
 {
-    struct Case {
-        int samples;
-        bool visible;
-        int maximum;
-    };
-    for (const Case& c : {Case{5, false, 0}, Case{20, false, 0}, Case{21, true, 1}, Case{1025, true, 1005}}) {
+    // Lines are shown for every sample, also one without a pulse.
+    for (const auto& [samples, visible, maximum, lines] :
+         {std::tuple{5, false, 0, 5}, {20, false, 0, 20}, {21, true, 1, 20}, {1025, true, 1005, 20}}) {
         RecordView view;
-        view.Form_Load();
-        ASSERT_FALSE(load(view, record_of(c.samples)));
-        EXPECT_EQ(view.scroll().visible, c.visible) << c.samples;
-        EXPECT_EQ(view.scroll().maximum, c.maximum) << c.samples;
-        EXPECT_EQ(view.scroll().start_caption, "1");
-        EXPECT_EQ(view.scroll().end_caption, "20");
+        ASSERT_FALSE(load(view, record_of(samples)));
+        const ScrollState& s = view.scroll();
+        EXPECT_EQ(std::tuple(s.visible, s.maximum, s.start_caption, s.end_caption),
+                  std::tuple(visible, maximum, "1", "20"))
+            << samples;
+        view.scroll_to(maximum);  // the last sample of the largest record too
+        int shown = 0;
+        for (int k = 0; k < kColumns; ++k)
+            shown += view.line(k).visible;
+        EXPECT_EQ(shown, lines) << samples;
     }
 }
 
-TEST(RecordView, ScrollingMovesTheWindowByWholeSamples)
+// A pulse level is 120 twips above the bottom at 2760; each segment of the
+// line starts where the one before it ends.
+TEST(RecordView, ScrollingMovesThePulseLineByWholeSamples)
 {
-    RecordView view;
-    view.Form_Load();
-    std::vector<std::string> pulses;
+    RecordFile file;
+    file.header().weight("150", "LBS");
     for (int i = 0; i < 30; ++i)
-        pulses.push_back(testing::right_aligned(40 + 10 * i, 3, ' '));  // level i + 1
-    ASSERT_FALSE(load(view, record_with_pulses(pulses)));
+        file.sample({.pulse = std::to_string(1040 + 10 * i).substr(1), .speed = " 6.0"});  // "040"...: level i + 1
+    RecordView view;
+    ASSERT_FALSE(load(view, file.text()));
+    EXPECT_EQ(ends(view.line(0)), (std::array<float, 4>{570, 2640, 570, 2640}));
+    EXPECT_EQ(ends(view.line(1)), (std::array<float, 4>{570, 2640, 870, 2520}));
+    EXPECT_EQ(ends(view.line(19)), (std::array<float, 4>{5970, 480, 6270, 360}));
     view.scroll_to(3);
-    EXPECT_EQ(view.scroll().start_caption, "4");
-    EXPECT_EQ(view.scroll().end_caption, "23");
-    EXPECT_EQ(view.line(0).y1, 2760 - 120 * 4);  // sample 3, level 4
+    EXPECT_EQ(std::tuple(view.scroll().start_caption, view.scroll().end_caption), std::tuple("4", "23"));
+    EXPECT_EQ(ends(view.line(0)), (std::array<float, 4>{570, 2280, 570, 2280}));  // the fourth sample, level 4
     view.scroll_to(10);
     EXPECT_EQ(view.scroll().end_caption, "30");
-    EXPECT_EQ(view.line(19).y2, 2760 - 120 * 30);
+    EXPECT_EQ(ends(view.line(19))[3], 2760 - 120 * 30);
     view.scroll_to(11);  // past the end: refused
     EXPECT_EQ(view.scroll().value, 10);
-
     view.choose_date(0);  // picking a record brings the window back to its start
-    EXPECT_EQ(view.scroll().value, 0);
-    EXPECT_EQ(view.scroll().start_caption, "1");
+    EXPECT_EQ(std::tuple(view.scroll().value, view.scroll().start_caption), std::tuple(0, "1"));
 }
 
-TEST(RecordView, ThePulseLineJoinsTheColumnCentres)
+TEST(RecordView, TimesShowMinutesAndTwoDigitSecondsAndDistancesShortDecimals)
 {
-    RecordView view;
-    view.Form_Load();
-    ASSERT_FALSE(load(view, record_with_pulses({"120", "125", " 30", "060", "060"})));
-    struct Expected {
-        float x1, y1, x2, y2;
-        bool visible;
-    };
-    const Expected lines[] = {{570, 1680, 570, 1680, true},   {570, 1680, 870, 1560, true},
-                              {870, 1560, 1170, 2760, true},  {1170, 2760, 1470, 2400, true},
-                              {1470, 2400, 1770, 2400, true}, {1770, 2400, 2070, 2760, false}};
-    for (int k = 0; k < 6; ++k) {
-        const LineState& l = view.line(k);
-        EXPECT_EQ((std::array{l.x1, l.y1, l.x2, l.y2}),
-                  (std::array{lines[k].x1, lines[k].y1, lines[k].x2, lines[k].y2}))
-            << k;
-        EXPECT_EQ(l.visible, lines[k].visible) << k;
-    }
-    EXPECT_FALSE(view.line(19).visible);
-    EXPECT_EQ(view.line(19).x2, 570 + 300 * 19);
-}
-
-TEST(RecordView, TimesShowMinutesAndTwoDigitSeconds)
-{
-    struct Case {
-        int seconds;
-        const char* shown;
-    };
-    for (const Case& c : {Case{1510, "25：10"}, Case{1800, "30：00"}, Case{125, "2：05"}, Case{59, "0：59"},
-                          Case{0, "0：00"}, Case{3600, "60：00"}, Case{-65, "-1：05"}})
-        EXPECT_EQ(time_text(c.seconds), c.shown) << c.seconds;
-}
-
-TEST(RecordView, DistancesAreShortDecimalsWithAPoint)
-{
-    struct Case {
-        double distance;
-        const char* shown;
-    };
-    for (const Case& c : {Case{2.5, "2.5"}, Case{12, "12"}, Case{0.35, "0.35"}, Case{5.0 - 3.7, "1.3"},
-                          Case{0, "0"}, Case{0.00001, "0.00001"}, Case{9999, "9999"}})
-        EXPECT_EQ(distance_text(c.distance), c.shown) << c.distance;
+    for (const auto& [seconds, shown] : {std::pair{1510, "25：10"}, {1800, "30：00"}, {125, "2：05"}, {59, "0：59"},
+                                         {0, "0：00"}, {3600, "60：00"}, {-65, "-1：05"}})
+        EXPECT_EQ(time_text(seconds), shown) << seconds;
+    for (const auto& [distance, shown] : {std::pair{2.5, "2.5"}, {12.0, "12"}, {0.35, "0.35"}, {5.0 - 3.7, "1.3"},
+                                          {0.0, "0"}, {0.00001, "0.00001"}, {9999.0, "9999"}})
+        EXPECT_EQ(distance_text(distance), shown) << distance;
 }
 
 // A load given up, at any point, leaves the file shown before exactly as it
@@ -145,7 +100,7 @@ TEST(RecordView, ACancelledLoadChangesNothing)
     const auto before = shown();
 
     view.begin_load();
-    view.reader().feed(record_with_pulses({"090"}, " KG"));
+    view.reader().feed(record_of(1));
     view.cancel_load();
     EXPECT_EQ(shown(), before);
     EXPECT_EQ(view.take_changes(), 0);
@@ -154,12 +109,69 @@ TEST(RecordView, ACancelledLoadChangesNothing)
     // Loads after a cancelled one hold only their own file.
     for (int load_count = 0; load_count < 2; ++load_count) {
         ASSERT_FALSE(load(view, record_of(2)));
-        EXPECT_EQ(view.dates().size(), 1u);
-        EXPECT_EQ(view.store().record(1).rec_count, 0);
-        EXPECT_EQ(view.store().record(1).rec_unit, "");
-        EXPECT_EQ(view.store().levels(1, 0).rec_speed, 0);
-        EXPECT_EQ(view.speed_bar(2), 0);
+        const RecordTotals& gone = view.store().record(1);
+        EXPECT_EQ(std::tuple(view.dates().size(), gone.rec_count, gone.rec_unit, view.store().levels(1, 0).rec_speed,
+                             view.speed_bar(2)),
+                  std::tuple(1u, 0, "", 0, 0));
     }
+}
+
+const std::string kDash = "\xE2\x80\x93";
+
+// Counting up with pulses below 40 left out, counting down without a pulse,
+// and no samples.
+TEST(WorkoutStatistics, ProgressCaptionsAndTableRowsInEachWorkoutsUnit)
+{
+    RecordFile file;
+    file.header("2026/03/01 07:30").weight("150", "LBS").line("00:00 000  30 00 0.00  6.0");
+    file.line("10:00 050 120 02 1.00  6.0").line("62:00 310 141 04 6.20  7.0");
+    file.header("2026/03/02 18:00").weight(" 70", " KG").line("30:00 200 000 10 5.00  9.6");
+    file.line("20:00 150  -5 10 4.00 10.4").line("05:00 040 000 00 1.50 3.55");
+    file.header("2026/03/03 06:00").weight(" 70", " KG");
+    const auto l = testing::load(file.text());
+    ASSERT_FALSE(l.error);
+    const std::string c = kFullWidthColon;
+    const struct {
+        std::vector<double> elapsed, distance;  // of each sample since the start
+        std::array<std::string, kStatisticsLabels> captions;
+        std::vector<std::string> cells;
+    } workouts[] = {
+        {{0, 600, 3720}, {0, 1, 6.2},
+         {"Avg speed" + c + "6 MPH", "Max speed" + c + "7 MPH", "Avg pace" + c + "10:00 /mile",
+          "Avg pulse" + c + "131 bpm", "Max pulse" + c + "141 bpm", "Climb" + c + "1204 ft"},
+         {"2026/03/01 07:30", "1:02:00", "6.2 mi", "310 kcal", "6 mph", "131", "141", "150 lb", "3"}},
+        {{0, 600, 1500}, {0, 1, 3.5},
+         {"Avg speed" + c + "8.4 KPH", "Max speed" + c + "10.4 KPH", "Avg pace" + c + "7:09 /km",
+          "Avg pulse" + c + kDash, "Max pulse" + c + kDash, "Climb" + c + "100 m"},
+         {"2026/03/02 18:00", "25:00", "3.5 km", "160 kcal", "8.4 km/h", kDash, kDash, "70 kg", "3"}},
+        {{}, {},
+         {"Avg speed" + c + kDash, "Max speed" + c + kDash, "Avg pace" + c + kDash, "Avg pulse" + c + kDash,
+          "Max pulse" + c + kDash, "Climb" + c + "0 m"},
+         {"2026/03/03 06:00", "0:00", "0 km", "0 kcal", kDash, kDash, kDash, "70 kg", "0"}},
+    };
+    // Every reading is kept as read, also one that does not pack.
+    const RawSample a = l.store->raw(0, 2), b = l.store->raw(1, 1);
+    EXPECT_EQ((std::array{a.time, a.calories, a.pulse, a.incline, a.distance, a.speed}),
+              (std::array{3720.0, 310.0, 141.0, 4.0, 6.2, 7.0}));
+    EXPECT_EQ((std::array{b.time, b.calories, b.pulse, b.incline, b.distance, b.speed}),
+              (std::array{1200.0, 150.0, -5.0, 10.0, 4.0, 10.4}));
+    EXPECT_EQ(l.store->raw(1, 2).speed, 3.55);  // hundredths, where the usual shape has tenths
+    const std::vector<WorkoutRow> rows = workouts_table(l.names, *l.store);
+    ASSERT_EQ(rows.size(), 3u);
+    for (int r = 0; r < 3; ++r) {
+        const auto& w = workouts[r];
+        for (std::size_t i = 0; i < w.elapsed.size(); ++i) {
+            const Progress p = sample_progress(*l.store, r, static_cast<int>(i));
+            EXPECT_EQ(std::pair(p.elapsed_s, p.distance), std::pair(w.elapsed[i], w.distance[i])) << r << ", " << i;
+        }
+        EXPECT_EQ(statistics_captions(workout_statistics(*l.store, r), r == 0), w.captions) << r;
+        for (int column = 0; column < kWorkoutColumns; ++column)
+            EXPECT_EQ(workout_cell(rows[r], column), w.cells[column]) << r << ", " << column;
+    }
+    // A missing value sorts before every other.
+    EXPECT_LT(workout_sort_key(rows[1], 5), workout_sort_key(rows[0], 5));
+    EXPECT_GT(workout_sort_key(rows[0], 1), workout_sort_key(rows[1], 1));
+    EXPECT_EQ(totals_text(workouts_totals(rows)), "3 workouts, 1:27:00, 6.2 mi and 3.5 km, 470 kcal");
 }
 
 }  // namespace

@@ -1,50 +1,25 @@
+// The Record tab: opening a record file, choosing and walking its workouts,
+// exporting them, and what a file that fails says.
+
 #include "window_helpers.h"
 
-#include "app/picture_box.h"
 #include "app/record_tab.h"
-#include "records/tests/record_file_builder.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QDateTimeEdit>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTabBar>
+#include <QMimeData>
 #include <QTableWidget>
 
 #include <sys/stat.h>
 
-namespace trevalo::app {
+namespace trevalo::app::testing {
 namespace {
 
-using records::testing::RecordFile;
-using records::testing::Sample;
-using testing::cancel;
-using testing::choose;
-using testing::control;
-using testing::element;
-using testing::ShownWindow;
-using testing::through_file_dialog;
-
 const QString kColon = QString(QChar(0xFF1A));
-
-// A workout of one sample per speed field, pulse 100.
-RecordFile& add_record(RecordFile& file, const std::string& date, const std::string& unit,
-                       const std::vector<std::string>& speeds)
-{
-    file.header(date).weight("160", unit);
-    for (const std::string& speed : speeds) {
-        Sample s;
-        s.speed = speed;
-        s.pulse = "100";
-        file.sample(s);
-    }
-    return file;
-}
 
 class RecordPage : public ShownWindow {
 protected:
@@ -54,180 +29,125 @@ protected:
         control<QTabBar>(window, "SSTab1_tabs")->setCurrentIndex(1);
     }
 
-    QString write(const QString& name, const std::string& text) { return testing::write_file(folder, name, text); }
-
-    // "Open File" answered with `fill`; returns the message that followed.
-    QString open(const std::function<void(QFileDialog*)>& fill)
+    // "Open File" answered with `answer`; returns the message that followed.
+    QString open(const Answer& answer)
     {
-        return through_file_dialog([this] { QTest::mouseClick(control(window, "Command_open"), Qt::LeftButton); },
-                                   "CommonDialog1", fill)
-            .message;
+        return through_file_dialog(clicking(window, "Command_open"), "CommonDialog1", answer);
     }
     QString open(const QString& path) { return open(choose(path)); }
 
-    // The level of the bar shown in a chart column.
-    int bar(const char* array, int column)
-    {
-        const QImage shown = control<PictureBox>(window, element(array, column))->picture().toImage();
-        const char* source = QByteArray(array) == "Image_s" ? "Image_seg_g" : "Image_seg_r";
-        for (int level = 0; level <= 8; ++level)
-            if (control<PictureBox>(window, element(source, level))->picture().toImage() == shown)
-                return level;
-        return -1;
-    }
+    const records::RecordView& view() const { return window.record_view(); }
+    QComboBox* dates() { return control<QComboBox>(window, "Combo_date"); }
 
-    QString caption(const char* name) { return control<QLabel>(window, name)->text(); }
-    QString accessible(const char* name, QAccessible::Text text)
+    // Drops these paths on the window; returns the message shown, if any.
+    QString drop(const QStringList& paths)
     {
-        return QAccessible::queryAccessibleInterface(control(window, name))->text(text);
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString& p : paths)
+            urls.append(QUrl::fromLocalFile(p));
+        mime.setUrls(urls);
+        QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QString message;
+        const auto dropped = [&] {
+            QDropEvent event(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&window, &event);
+            QCoreApplication::processEvents();  // the file opens after the drop is answered
+        };
+        answering(dropped, {read_message(&message)});
+        return message;
     }
-
-    QTemporaryDir folder;
 };
+using Drop = RecordPage;  // files dropped on the window open as the tab's own command opens them
 
+// The name proposed comes from the model chosen on the Edit tab.
 TEST_F(RecordPage, OpenFileShowsTheLastWorkoutThenAnyOther)
 {
-    RecordFile file;
-    add_record(file, "2026/03/01 07:30", "LBS", {" 2.0", " 4.0"});
-    add_record(file, "2026/03/02 18:05", " KG", {" 9.6", "20.8", " 0.8"});
-    const QString path = write("R300_REC.cus", file.text());
-    QString proposed;
-    EXPECT_EQ(open([&](QFileDialog* dialog) {
-                  proposed = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
-                  EXPECT_EQ(dialog->nameFilters(), QStringList{"Record Files(*.cus)"});
+    control<QTabBar>(window, "SSTab1_tabs")->setCurrentIndex(0);
+    QTest::keyClick(control(window, "Combo_type"), Qt::Key_Up);  // "QM-5"
+    control<QTabBar>(window, "SSTab1_tabs")->setCurrentIndex(1);
+    const QString path = write("QM5_REC.cus", workout("2026/03/01 07:30", "LBS", {" 2.0", " 4.0"}) +
+                                                  workout("2026/03/02 18:05", " KG", {" 9.6", "20.8", " 0.8"}));
+    EXPECT_EQ(open([&](QWidget* dialog) {
+                  EXPECT_EQ(typed_name(dialog), "QM5_REC");
+                  EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->nameFilters(), QStringList{"Record Files(*.cus)"});
                   choose(path)(dialog);
               }),
               "");
-    EXPECT_EQ(proposed, "R300_REC");
+    EXPECT_EQ(view().selected_date(), 1);
+    EXPECT_EQ(text(window, "Label_weight"), "Weight" + kColon + "160 KG");
+    expect_record_tab_shows_model(window);
+    expect_texts_fit(window);
 
-    auto* dates = control<QComboBox>(window, "Combo_date");
-    EXPECT_EQ(dates->count(), 2);
-    EXPECT_EQ(dates->currentText(), "2026/03/02 18:05");
-    EXPECT_EQ(caption("Label_weight"), "Weight" + kColon + "160 KG");
-    EXPECT_EQ(caption("Label_time"), "Time(m:s) 0" + kColon + "00");
-    EXPECT_EQ(caption("Label_statistics_4"), "Max pulse" + kColon + "100 bpm");
-    EXPECT_EQ(control<QGroupBox>(window, "Frame1_Record")->title(), "SPEED(KPH)");
-    EXPECT_EQ(caption("Label_record_s_7"), "21");
-    EXPECT_EQ((std::vector{bar("Image_s", 0), bar("Image_s", 1), bar("Image_s", 2), bar("Image_s", 3)}),
-              (std::vector{4, 8, 1, 0}));
-    EXPECT_EQ(bar("Image_i", 0), 1);
-    EXPECT_TRUE(control<QObject>(window, "Line1_2")->property("Visible").toBool());
-    EXPECT_FALSE(control<QObject>(window, "Line1_3")->property("Visible").toBool());
-    EXPECT_EQ(control<QObject>(window, "Line1_1")->property("Y2").toFloat(), 2760 - 120 * 7);
-    EXPECT_FALSE(control(window, "HScroll1")->isVisible());
-    testing::expect_texts_fit(window);
-
-    // The imperial workout before it, chosen from the keyboard.
-    QTest::keyClick(dates, Qt::Key_Up);
+    QTest::keyClick(dates(), Qt::Key_Up);  // the imperial workout before it, chosen from the keyboard
+    EXPECT_EQ(view().selected_date(), 0);
     EXPECT_EQ(control<QGroupBox>(window, "Frame1_Record")->title(), "SPEED(MPH)");
-    EXPECT_EQ(caption("Label_record_s_7"), "14");
-    EXPECT_EQ(caption("Label_weight"), "Weight" + kColon + "160 LBS");
-    EXPECT_EQ(bar("Image_s", 1), 3);
-    EXPECT_EQ(bar("Image_s", 2), 0);
-    QTest::keyClick(dates, Qt::Key_Down);  // and the metric one after it
-    EXPECT_EQ(control<QGroupBox>(window, "Frame1_Record")->title(), "SPEED(KPH)");
-    EXPECT_EQ(caption("Label_record_s_1"), "3");
-    EXPECT_EQ(caption("Label_record_i_1"), "2");
+    expect_record_tab_shows_model(window);
+    EXPECT_EQ(open(cancel), "");  // cancelling changes nothing
+    EXPECT_EQ(view().selected_date(), 0);
 }
 
 TEST_F(RecordPage, TheScrollBarWalksALongWorkoutFromTheKeyboard)
 {
     std::vector<std::string> speeds(29, " 2.0");
     speeds.push_back("14.0");  // the last sample stands out
-    RecordFile file;
-    open(write("long.cus", add_record(file, "2026/03/05 06:00", "LBS", speeds).text()));
-
+    open(write("long.cus", workout("2026/03/05 06:00", "LBS", speeds)));
     auto* scroll = control<QScrollBar>(window, "HScroll1");
     ASSERT_TRUE(scroll->isVisible());
     EXPECT_TRUE(control(window, "Label_end")->isVisible());
-    EXPECT_EQ(scroll->maximum(), 10);
     QTest::keyClick(scroll, Qt::Key_End);
-    EXPECT_EQ(caption("Label_start"), "11");
-    EXPECT_EQ(caption("Label_end"), "30");
-    EXPECT_EQ(bar("Image_s", 19), 8);
-    testing::expect_texts_fit(window);
-    EXPECT_EQ(accessible("Image_s_19", QAccessible::Name), "Speed, sample 30");
-    EXPECT_EQ(accessible("Image_s_19", QAccessible::Description), "8 of 8 lamps lit");
-    EXPECT_TRUE(accessible("Image_p", QAccessible::Description)
-                    .startsWith("Samples 11 to 30, pulse in beats per minute: about 100, about 100"));
-    QTest::keyClick(scroll, Qt::Key_Left);
-    EXPECT_EQ(caption("Label_end"), "29");
-    EXPECT_EQ(bar("Image_s", 19), 2);
-    QTest::keyClick(scroll, Qt::Key_PageUp);
-    EXPECT_EQ(caption("Label_end"), "20");
+    EXPECT_EQ(text(window, "Label_end"), "30");
+    const auto* bar = QAccessible::queryAccessibleInterface(control(window, "Image_s_19"));
+    EXPECT_EQ(bar->text(QAccessible::Name), "Speed, sample 30");
+    EXPECT_EQ(bar->text(QAccessible::Description), "8 of 8 lamps lit");
+    expect_record_tab_shows_model(window);
+    expect_texts_fit(window);
+    for (const auto& [key, value] : {std::pair{Qt::Key_Left, 9}, std::pair{Qt::Key_PageUp, 0}}) {
+        QTest::keyClick(scroll, key);
+        EXPECT_EQ(view().scroll().value, value);
+        expect_record_tab_shows_model(window);
+    }
 }
 
-TEST_F(RecordPage, AShorterFileAfterALongerOneShowsEmptyBarsPastItsEnd)
+// Whatever fails, the message says which file and why. A file read in part
+// keeps the workouts read so far; a pipe (it would hold the window until
+// some program wrote to it) or a device such as /dev/zero (it would fill the
+// memory) is refused at once and the file shown before stays; a file gone
+// before it is read clears the display.
+TEST_F(RecordPage, AFileThatFailsSaysWhereAndWhyAndShowsWhatItCan)
 {
-    RecordFile longer, shorter;
-    open(write("longer.cus", add_record(longer, "2026/03/05 06:00", "LBS", std::vector<std::string>(25, "10.0")).text()));
-    ASSERT_EQ(bar("Image_s", 19), 6);
-    open(write("shorter.cus", add_record(shorter, "2026/03/06 06:00", "LBS", {"10.0", "10.0"}).text()));
-    EXPECT_EQ(control<QComboBox>(window, "Combo_date")->count(), 1);
-    EXPECT_EQ((std::vector{bar("Image_s", 1), bar("Image_s", 2), bar("Image_s", 19)}), (std::vector{6, 0, 0}));
-    EXPECT_FALSE(control(window, "HScroll1")->isVisible());
-}
-
-TEST_F(RecordPage, AFileThatFailsSaysWhereAndKeepsTheWorkoutsReadSoFar)
-{
-    RecordFile file;
-    add_record(file, "2026/03/01 07:30", "LBS", {" 2.0"});
-    add_record(file, "2026/03/02 07:30", "LBS", {" 2.0", " 3,0"});
-    const QString path = write("bad.cus", file.text());
-    const QString message = open(path);
-    EXPECT_TRUE(message.contains("Line 7, speed: not a number.")) << message.toStdString();
-    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path)));
-    auto* dates = control<QComboBox>(window, "Combo_date");
-    EXPECT_EQ(dates->count(), 2);
-    EXPECT_EQ(dates->currentIndex(), -1);
-    EXPECT_EQ(caption("Label_time"), "Time");
-    EXPECT_EQ(caption("Label_statistics_3"), "Avg pulse");
-    EXPECT_EQ(bar("Image_s", 0), 0);
-    QTest::keyClick(dates, Qt::Key_Down);  // what was read can be picked
-    EXPECT_EQ(bar("Image_s", 0), 2);
-
-    EXPECT_EQ(open(cancel), "");  // cancelling changes nothing
-    EXPECT_EQ(dates->count(), 2);
-
-    EXPECT_TRUE(open(write("program.cus", std::string(65, '\x01'))).startsWith("No workouts were found"));
-    EXPECT_EQ(dates->count(), 0);
-}
-
-TEST_F(RecordPage, AFileGoneBeforeItIsReadClearsTheDisplayAndSaysSo)
-{
-    RecordFile file;
-    open(write("one.cus", add_record(file, "2026/03/01 07:30", "LBS", {" 2.0"}).text()));
-    ASSERT_EQ(control<QComboBox>(window, "Combo_date")->count(), 1);
-    QString message;
-    testing::on_next_modal([&](QWidget* box) {
-        message = qobject_cast<QMessageBox*>(box)->text();
-        qobject_cast<QMessageBox*>(box)->buttons().constFirst()->click();
-    });
-    window.findChild<app::RecordTab*>()->load(folder.filePath("gone.cus"));
-    EXPECT_TRUE(message.startsWith("The record file could not be opened.")) << message.toStdString();
-    EXPECT_EQ(control<QComboBox>(window, "Combo_date")->count(), 0);
-    EXPECT_EQ(caption("Label_weight"), "Weight");
-}
-
-// A pipe would hold the window until some program wrote to it, a device
-// such as /dev/zero would fill the memory: each is refused at once, and the
-// file shown before stays.
-TEST_F(RecordPage, WhatIsNotARecordFileIsRefusedAtOnceAndChangesNothing)
-{
-    RecordFile file;
-    open(write("one.cus", add_record(file, "2026/03/01 07:30", "LBS", {" 2.0"}).text()));
     const QString fifo = folder.filePath("pipe.cus");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const struct {
         QString path;
+        QString starts;
         QString reason;
-    } cases[] = {{fifo, "This is a named pipe"}, {"/dev/zero", "This is a device"}};
+        int workouts;
+        int shown;
+    } cases[] = {
+        {write("bad.cus", workout("2026/03/01 07:30", "LBS", {" 2.0"}) +
+                              workout("2026/03/02 07:30", "LBS", {" 2.0", " 3,0"})),
+         "The record file could not be read.", "Line 7, speed: not a number.", 2, -1},
+        {write("program.cus", std::string(65, '\x01')), "No workouts were found", "", 0, -1},
+        {fifo, "The record file could not be opened.", "This is a named pipe", 1, 0},
+        {"/dev/zero", "The record file could not be opened.", "This is a device", 1, 0},
+        {folder.filePath("gone.cus"), "The record file could not be opened.", "No such file", 0, -1},
+    };
     for (const auto& c : cases) {
-        const QString message = open(c.path);
-        EXPECT_TRUE(message.startsWith("The record file could not be opened.")) << message.toStdString();
+        SCOPED_TRACE(c.path.toStdString());
+        open(write("one.cus", workout("2026/03/01 07:30", "LBS", {" 2.0"})));
+        QString message;
+        answering([&] { window.findChild<RecordTab*>()->load(c.path); }, {read_message(&message)});
+        EXPECT_TRUE(message.startsWith(c.starts)) << message.toStdString();
+        EXPECT_TRUE(message.contains(QDir::toNativeSeparators(c.path)));
         EXPECT_TRUE(message.contains(c.reason)) << message.toStdString();
-        EXPECT_EQ(control<QComboBox>(window, "Combo_date")->currentText(), "2026/03/01 07:30");
-        EXPECT_EQ(caption("Label_weight"), "Weight" + kColon + "160 LBS");
+        EXPECT_EQ((std::vector{dates()->count(), view().selected_date()}), (std::vector{c.workouts, c.shown}));
+        expect_record_tab_shows_model(window);
+        QTest::keyClick(dates(), Qt::Key_Down);  // what was read can be picked
+        EXPECT_EQ(view().selected_date(), c.workouts > 0 ? 0 : -1);
+        expect_record_tab_shows_model(window);
     }
 }
 
@@ -235,172 +155,152 @@ TEST_F(RecordPage, WhatIsNotARecordFileIsRefusedAtOnceAndChangesNothing)
 // stays exactly as it was.
 TEST_F(RecordPage, ACancelledLoadLeavesTheFileShownBefore)
 {
-    RecordFile small;
-    open(write("one.cus", add_record(small, "2026/03/01 07:30", "LBS", std::vector<std::string>(25, " 4.0")).text()));
+    open(write("one.cus", workout("2026/03/01 07:30", "LBS", std::vector<std::string>(25, " 4.0"))));
     QTest::keyClick(control(window, "HScroll1"), Qt::Key_End);
-    const QString before = accessible("Image_p", QAccessible::Description);
-
-    RecordFile large;
-    add_record(large, "2026/04/01 07:30", " KG", {" 9.6"});
-    const QString big = write("big.cus", large.text() + std::string(24 << 20, '\n'));
-    auto* tab = window.findChild<app::RecordTab*>();
+    const QString before = control(window, "Image_p")->accessibleDescription();
+    const QString big = write("big.cus", workout("2026/04/01 07:30", " KG", {" 9.6"}) + std::string(24 << 20, '\n'));
+    auto* tab = window.findChild<RecordTab*>();
     tab->set_progress_delay(0);
-    bool shown = false;
-    testing::on_next_modal(
-        [](QWidget* dialog) {
-            EXPECT_EQ(dialog->objectName(), "LoadProgress");
-            QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
-        },
-        &shown);
-    tab->load(big);
-    EXPECT_TRUE(shown);
-    EXPECT_EQ(control<QComboBox>(window, "Combo_date")->currentText(), "2026/03/01 07:30");
-    EXPECT_EQ(caption("Label_end"), "25");
-    EXPECT_EQ(accessible("Image_p", QAccessible::Description), before);
-    EXPECT_EQ(bar("Image_s", 19), 3);
+    const Answer cancel_load = [](QWidget* dialog) {
+        EXPECT_EQ(dialog->objectName(), "LoadProgress");
+        QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+    };
+    EXPECT_EQ(answering([&] { tab->load(big); }, {cancel_load}), 1);
+    EXPECT_EQ(text(window, "Combo_date"), "2026/03/01 07:30");
+    EXPECT_EQ(text(window, "Label_end"), "25");
+    EXPECT_EQ(control(window, "Image_p")->accessibleDescription(), before);
+    expect_record_tab_shows_model(window);
 }
 
-// The filter chosen or the suffix typed picks the format; the proposed name
-// comes from the workout's date.
-TEST_F(RecordPage, ExportWritesTheShownWorkoutInTheFormatAskedFor)
+// The export's filter chosen or suffix typed picks the format, its proposed
+// name comes from the workout's date; the charts' menu saves a picture.
+TEST_F(RecordPage, ExportAndTheChartsMenuWriteWhatIsShown)
 {
-    RecordFile file;
-    open(write("w.cus", add_record(file, "2026/03/01 07:30", "LBS", {" 2.0", " 4.0"}).text()));
-    auto* button = control<QPushButton>(window, "Command_export");
-    ASSERT_TRUE(button->isEnabled());
+    auto* charts = window.findChild<QAction*>("Action_save_charts");
+    ASSERT_NE(charts, nullptr);
+    EXPECT_EQ(charts->text(), QString::fromUtf8("Save Charts as Image\u2026"));
+    EXPECT_TRUE(control(window, "Frame3_Record")->actions().contains(charts));
+    open(write("w.cus", workout("2026/03/01 07:30", "LBS", {"10.0", " 4.0"})));
     const struct {
+        bool charts;
         QString typed;
         int filter;
         QString written;
         QByteArray starts;
+        QString says;
     } cases[] = {
-        {"run", 0, "run.fit", QByteArray("\x0e\x20", 2)},
-        {"run2.tcx", 0, "run2.tcx", "<?xml"},
-        {"samples", 2, "samples.csv", "elapsed_s,"},
+        {false, "run", 0, "run.fit", QByteArray("\x0e\x20", 2), "run.fit Success!"},
+        {false, "run2.tcx", 0, "run2.tcx", "<?xml", "run2.tcx Success!"},
+        {false, "samples", 2, "samples.csv", "elapsed_s,", "samples.csv Success!"},
+        {false, "gone/run.fit", 0, "", "", "The workout was not exported."},
+        {true, "monday", 0, "monday.png", "\x89PNG", ""},
+        {true, "gone/charts.png", 0, "", "", "The charts were not saved."},
     };
     for (const auto& c : cases) {
-        QString proposed;
-        const QString message = through_file_dialog(
-            [&] { QTest::mouseClick(button, Qt::LeftButton); }, "CommonDialog4", [&](QFileDialog* dialog) {
-                proposed = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
-                auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
-                for (int i = 0; i < c.filter; ++i)  // as a user picks it, with the keyboard
-                    QTest::keyClick(types, Qt::Key_Down);
-                choose(folder.filePath(c.typed))(dialog);
-            }).message;
-        EXPECT_EQ(proposed, "2026-03-01_0730");
-        EXPECT_EQ(message, "File Save As  " + QDir::toNativeSeparators(folder.filePath(c.written)) + " Success!");
-        QFile written(folder.filePath(c.written));
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << c.written.toStdString();
-        EXPECT_TRUE(written.readAll().startsWith(c.starts)) << c.written.toStdString();
+        const Answer pick = [&](QWidget* dialog) {
+            EXPECT_EQ(typed_name(dialog), c.charts ? "charts" : "2026-03-01_0730");
+            for (int i = 0; i < c.filter; ++i)  // as a user picks it, with the keyboard
+                QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+            choose(folder.filePath(c.typed))(dialog);
+        };
+        const QString message =
+            c.charts ? through_file_dialog([&] { charts->trigger(); }, "ChartImageDialog", pick)
+                     : through_file_dialog(clicking(window, "Command_export"), "CommonDialog4", pick);
+        EXPECT_TRUE(c.says.isEmpty() ? message.isEmpty() : message.contains(c.says)) << message.toStdString();
+        EXPECT_TRUE(contents(folder.filePath(c.written)).startsWith(c.starts)) << c.written.toStdString();
     }
-    const QString gone = folder.filePath("gone/run.fit");
-    EXPECT_TRUE(through_file_dialog([&] { QTest::mouseClick(button, Qt::LeftButton); }, "CommonDialog4",
-                                    choose(gone))
-                    .message.startsWith("The workout was not exported."));
+    const QImage image(folder.filePath("monday.png"));
+    const qreal ratio = window.devicePixelRatioF();
+    EXPECT_EQ(image.size(), QSize(436 + 8 + 185, 28 + 3 * 192) * ratio);
+    EXPECT_EQ(image.pixelColor(QPoint(28 + 10, 28 + 16 + 150) * ratio), QColor(0, 255, 0));  // first bar's bottom lamp
 }
 
-// A date line that is no date: the user is asked when the workout started.
+// A date line that is no date: the user is asked when the workout started;
+// only an answer leads on to the file dialog.
 TEST_F(RecordPage, ExportAsksForTheStartWhenTheDateLineIsNoDate)
 {
-    RecordFile file;
-    open(write("w.cus", add_record(file, "Morning run 0001", "LBS", {" 2.0"}).text()));
-    for (bool accept : {false, true}) {
-        bool asked = false;
-        QPointer<QTimer> file_dialog;
-        testing::on_next_modal([&](QWidget* dialog) {
-            asked = dialog->objectName() == "StartTimeDialog";
-            auto* edit = dialog->findChild<QDateTimeEdit*>("StartTimeEdit");
-            EXPECT_EQ(edit->dateTime(), QFileInfo(folder.filePath("w.cus")).lastModified());
-            if (!accept)
-                return static_cast<QDialog*>(dialog)->reject();
-            file_dialog = testing::on_next_modal([&](QWidget* save) { qobject_cast<QFileDialog*>(save)->reject(); });
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        QTest::mouseClick(control(window, "Command_export"), Qt::LeftButton);
-        delete file_dialog.data();
-        EXPECT_TRUE(asked);
-    }
+    open(write("w.cus", workout("Morning run 0001", "LBS", {" 2.0"})));
+    const auto asked = [&](bool accept) {
+        return [&, accept](QWidget* dialog) {
+            EXPECT_EQ(dialog->objectName(), "StartTimeDialog");
+            EXPECT_EQ(dialog->findChild<QDateTimeEdit*>("StartTimeEdit")->dateTime(),
+                      QFileInfo(folder.filePath("w.cus")).lastModified());
+            accept ? static_cast<QDialog*>(dialog)->accept() : static_cast<QDialog*>(dialog)->reject();
+        };
+    };
+    EXPECT_EQ(answering(clicking(window, "Command_export"), {asked(false)}), 1);
+    EXPECT_EQ(answering(clicking(window, "Command_export"), {asked(true), cancel}), 2);
 }
 
 // The table lists every workout; a row shows its workout on the Record tab,
 // a click on the whole-workout chart moves the samples shown there.
 TEST_F(RecordPage, AllWorkoutsChoosesAWorkoutAndMovesItsSamples)
 {
-    RecordFile file;
-    add_record(file, "2026/03/01 07:30", "LBS", std::vector<std::string>(60, " 4.0"));
-    add_record(file, "2026/03/02 07:30", " KG", {" 9.6"});
-    open(write("w.cus", file.text()));
-    QTest::mouseClick(control(window, "Command_workouts"), Qt::LeftButton);
+    open(write("w.cus", workout("2026/03/01 07:30", "LBS", std::vector<std::string>(60, " 4.0")) +
+                            workout("2026/03/02 07:30", " KG", {" 9.6"})));
+    click(window, "Command_workouts");
     auto* table = window.findChild<QTableWidget*>("Table_workouts");
     ASSERT_NE(table, nullptr);
-    ASSERT_TRUE(table->window()->isVisible());
+    const QWidget& workouts = *table->window();
+    ASSERT_TRUE(workouts.isVisible());
     EXPECT_EQ(table->rowCount(), 2);
-    EXPECT_EQ(control<QLabel>(*table->window(), "Label_totals")->text().left(10), "2 workouts");
+    EXPECT_TRUE(text(workouts, "Label_totals").startsWith("2 workouts"));
 
     table->sortItems(8, Qt::DescendingOrder);  // the most samples first
     EXPECT_EQ(table->item(0, 0)->text(), "2026/03/01 07:30");
     table->setCurrentCell(0, 0);
-    auto* dates = control<QComboBox>(window, "Combo_date");
-    EXPECT_EQ(dates->currentIndex(), 0);
-    EXPECT_EQ(caption("Label_weight"), "Weight" + kColon + "160 LBS");
-
-    QWidget* chart = control(*table->window(), "Chart_workout");
+    EXPECT_EQ(view().selected_date(), 0);
+    QWidget* chart = control(workouts, "Chart_workout");
     QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(chart->width() - 9, chart->height() / 2));
-    EXPECT_EQ(control<QScrollBar>(window, "HScroll1")->value(), 40);  // the last samples
-    EXPECT_EQ(caption("Label_end"), "60");
+    EXPECT_EQ(view().scroll().value, 40);  // the last samples
+    expect_record_tab_shows_model(window);
     QTest::keyClick(chart, Qt::Key_Home);
-    EXPECT_EQ(caption("Label_end"), "20");
+    EXPECT_EQ(text(window, "Label_end"), "20");
 
-    QTest::keyClick(dates, Qt::Key_Down);  // a choice on the Record tab reaches the table
+    QTest::keyClick(dates(), Qt::Key_Down);  // a choice on the Record tab reaches the table
     EXPECT_EQ(table->item(table->currentRow(), 0)->text(), "2026/03/02 07:30");
 
-    const QString message = through_file_dialog(
-        [&] { QTest::mouseClick(control(*table->window(), "Command_export_all"), Qt::LeftButton); },
-        "ExportAllDialog", choose(folder.filePath("all"))).message;
+    const QString message = through_file_dialog(clicking(workouts, "Command_export_all"), "ExportAllDialog",
+                                                 choose(folder.filePath("all")));
     EXPECT_TRUE(message.endsWith("all.csv Success!")) << message.toStdString();
-    QFile csv(folder.filePath("all.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_EQ(csv.readAll().count('\n'), 3);
+    EXPECT_EQ(contents(folder.filePath("all.csv")).count('\n'), 3);
 }
 
-TEST_F(RecordPage, TheDialogProposesTheModelsRecordName)
+// A record file opens on the Record tab, a program file (told by its shape)
+// on the Edit tab; several files, a folder or a pipe change nothing.
+TEST_F(Drop, AFileOpensOnItsTabAndWhatCannotOpenSaysWhy)
 {
-    control<QTabBar>(window, "SSTab1_tabs")->setCurrentIndex(0);
-    QTest::keyClick(control(window, "Combo_type"), Qt::Key_Up);  // "QM-5"
-    QString proposed;
-    open([&](QFileDialog* dialog) {
-        proposed = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
-        cancel(dialog);
-    });
-    EXPECT_EQ(proposed, "QM5_REC");
-}
-
-TEST_F(RecordPage, TheChartsMenuSavesAPngOfTheChartsAndResults)
-{
-    auto* action = window.findChild<QAction*>("Action_save_charts");
-    ASSERT_NE(action, nullptr);
-    EXPECT_EQ(action->text(), QString::fromUtf8("Save Charts as Image\u2026"));
-    EXPECT_FALSE(action->isEnabled());
-    EXPECT_TRUE(control(window, "Frame3_Record")->actions().contains(action));
-
-    RecordFile file;
-    open(write("w.cus", add_record(file, "2026/03/05 06:00", "LBS", {"10.0", " 2.0"}).text()));
-    ASSERT_TRUE(action->isEnabled());
-    auto export_to = [&](const QString& path) {
-        return through_file_dialog([&] { action->trigger(); }, "ChartImageDialog", choose(path)).message;
+    const QString fifo = folder.filePath("pipe.cus");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    std::string program(65, '\0');
+    program[0] = static_cast<char>(180), program[2] = 82, program[3] = 45;  // 180 lb, 82 kg, 45 minutes
+    for (int i = 0; i < 20; ++i)
+        program[4 + i] = 3, program[24 + i] = 20, program[44 + i] = 32;  // incline 3, 2 mph, 3.2 km/h
+    const struct {
+        QStringList paths;
+        QString says;
+        int from_tab;
+        int tab;
+        int workouts;
+    } cases[] = {
+        {{write("a.cus", workout("2026/05/01 08:00", "LBS", {" 2.0"}))}, "", 0, 1, 1},
+        {{write("bad.cus", "2026/05/01 08:00\r\nabcLBS\r\n")}, "Line 2, weight: not a number.", 0, 1, 1},
+        {{write("b.cus", ""), write("c.cus", "")}, "Drop one record file", 0, 0, 1},
+        {{folder.path()}, "Drop one record file", 0, 0, 1},
+        {{fifo}, "This is a named pipe", 0, 0, 1},
+        {{write("R300.cus", program)}, "", 1, 0, 1},
     };
-    EXPECT_EQ(export_to(folder.filePath("monday")), "");
-    const QImage image(folder.filePath("monday.png"));
-    ASSERT_FALSE(image.isNull());
-    const qreal ratio = window.devicePixelRatioF();
-    EXPECT_EQ(image.size(), QSize(436 + 8 + 185, 28 + 3 * 192) * ratio);
-    EXPECT_EQ(image.pixelColor(QPoint(28 + 10, 28 + 16 + 150) * ratio), QColor(0, 255, 0));  // first bar's bottom lamp
-
-    const QString gone = folder.filePath("gone/charts.png");
-    EXPECT_TRUE(export_to(gone).startsWith("The charts were not saved."));
-    EXPECT_FALSE(QFile::exists(gone));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.paths.join(' ').toStdString());
+        control<QTabBar>(window, "SSTab1_tabs")->setCurrentIndex(c.from_tab);
+        const QString message = drop(c.paths);
+        EXPECT_TRUE(c.says.isEmpty() ? message.isEmpty() : message.contains(c.says)) << message.toStdString();
+        EXPECT_EQ(control<QTabBar>(window, "SSTab1_tabs")->currentIndex(), c.tab);
+        EXPECT_EQ(control<QComboBox>(window, "Combo_date")->count(), c.workouts);
+    }
+    EXPECT_EQ(text(window, "Combo_weight"), "180");
+    EXPECT_EQ(text(window, "Combo_s_15"), "2");
 }
 
 }  // namespace
-}  // namespace trevalo::app
+}  // namespace trevalo::app::testing

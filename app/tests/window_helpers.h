@@ -1,32 +1,32 @@
 #pragma once
 
 #include "app/form1.h"
+#include "app/picture_box.h"
+#include "editor/lamp_keyboard.h"
+#include "records/tests/record_file_builder.h"
 
-#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
-#include <QFile>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QTemporaryDir>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QPointer>
 #include <QTimer>
-
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <functional>
+#include <vector>
 
 // Readable QStrings in test failures.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -47,119 +47,93 @@ inline QString element(const char* array, int index)
     return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index);
 }
 
-// Nothing may be cut off: every text a control can show fits inside it, for
-// every model and unit (the lists change with them).
+// Near the left edge, where a user clicks an option button: on its round indicator.
+inline void click(const QWidget& window, const QString& name)
+{
+    QWidget* target = control(window, name);
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
+}
+
+inline std::function<void()> clicking(const QWidget& window, const QString& name)
+{
+    return [&window, name] { click(window, name); };
+}
+
+inline QString text(const QWidget& window, const QString& name)
+{
+    if (auto* list = qobject_cast<QComboBox*>(control(window, name)))
+        return list->currentText();
+    return control<QLabel>(window, name)->text();
+}
+
+// Nothing may be cut off: every text a control can show fits inside it.
 inline void expect_texts_fit(const QWidget& window)
 {
-    for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->text().isEmpty() || !label->isVisibleTo(&window))
-            continue;
-        const QRect ink = label->fontMetrics().tightBoundingRect(label->text());
-        EXPECT_LE(ink.width(), label->width()) << label->objectName().toStdString();
-        EXPECT_LE(ink.height(), label->height()) << label->objectName().toStdString();
-    }
+    const auto fits = [](const QWidget* widget, const QString& text, const QRect& room) {
+        const QRect ink = widget->fontMetrics().tightBoundingRect(text);
+        EXPECT_LE(ink.width(), room.width()) << widget->objectName().toStdString() << " " << text.toStdString();
+        EXPECT_LE(ink.height(), room.height()) << widget->objectName().toStdString();
+    };
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (label->isVisibleTo(&window))
+            fits(label, label->text(), label->rect());
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (button->text().isEmpty())
-            continue;
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
         const bool radio = qobject_cast<const QRadioButton*>(button);
-        const QRect room = button->style()->subElementRect(
-            radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, button);
-        const QRect ink = button->fontMetrics().tightBoundingRect(button->text());
-        EXPECT_LE(ink.width(), room.width()) << button->objectName().toStdString();
-        EXPECT_LE(ink.height(), room.height()) << button->objectName().toStdString();
+        fits(button, button->text(),
+             button->style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
+                                             &option, button));
     }
     for (const QComboBox* list : window.findChildren<QComboBox*>()) {
         QStyleOptionComboBox option;
         option.initFrom(list);
         const QRect field =
             list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
-        for (int i = 0; i < list->count(); ++i) {
-            const QRect ink = list->fontMetrics().tightBoundingRect(list->itemText(i));
-            ASSERT_LE(ink.width(), field.width())
-                << list->objectName().toStdString() << " " << list->itemText(i).toStdString();
-            ASSERT_LE(ink.height(), field.height()) << list->objectName().toStdString();
-        }
+        for (int i = 0; i < list->count(); ++i)
+            fits(list, list->itemText(i), field);
     }
 }
 
-// Clicks an option button where a user does: on its round indicator.
-inline void click_option(const QWidget& window, const QString& name)
-{
-    QWidget* button = control(window, name);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-}
+using Answer = std::function<void(QWidget*)>;
 
-// Runs `handle` on the next modal dialog the window opens (file dialogs and
-// message boxes run their own event loop, so the test acts from a timer).
-// `seen` tells afterwards whether one came. Delete the returned timer to
-// stop waiting.
-inline QPointer<QTimer> on_next_modal(std::function<void(QWidget*)> handle, bool* seen = nullptr)
+// Runs `trigger` and answers the modal dialogs it opens, in order, one answer
+// each: they run their own event loops, so the answers come from a timer. A
+// dialog more is a failure, and rejected. Returns how many were answered.
+inline int answering(const std::function<void()>& trigger, const std::vector<Answer>& answers)
 {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    if (seen)
-        *seen = false;
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, handle, seen] {
+    std::size_t next = 0;
+    QPointer<QWidget> answered;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && ++*tries < 500)
+        if (!modal || modal == answered)
             return;
-        timer->stop();
-        timer->deleteLater();
-        if (modal) {
-            if (seen)
-                *seen = true;
-            handle(modal);
-        }
+        answered = modal;
+        // Answered from the dialog's own loop, so that this timer sees a
+        // dialog that the answer opens (an overwrite question).
+        if (next < answers.size())
+            return QTimer::singleShot(0, modal, [modal, answer = answers[next++]] { answer(modal); });
+        ADD_FAILURE() << "unexpected dialog " << modal->objectName().toStdString();
+        qobject_cast<QDialog*>(modal)->reject();
     });
-    timer->start(10);
-    return timer;
-}
-
-// The message box that a file command showed after its dialog, if any.
-struct Outcome {
-    QString message;
-    QString title;
-    int buttons = 0;
-};
-
-// Runs `trigger`, lets `fill` answer the file dialog it opens (check it,
-// then accept or reject it), says "Yes" to an overwrite question, and
-// returns the message box that followed.
-inline Outcome through_file_dialog(const std::function<void()>& trigger, const QString& dialog_name,
-                                   const std::function<void(QFileDialog*)>& fill)
-{
-    Outcome outcome;
-    std::vector<QPointer<QTimer>> waiting;
-    std::function<void(QWidget*)> answer = [&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
-            waiting.push_back(on_next_modal(answer));
-            yes->click();
-            return;
-        }
-        outcome = {box->text(), box->windowTitle(), static_cast<int>(box->buttons().size())};
-        box->buttons().constFirst()->click();
-    };
-    waiting.push_back(on_next_modal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->objectName(), dialog_name);
-        waiting.push_back(on_next_modal(answer));
-        fill(dialog);
-    }));
+    timer.start(10);
     trigger();
-    for (const QPointer<QTimer>& timer : waiting)  // what did not come is no longer awaited
-        delete timer.data();
-    return outcome;
+    return static_cast<int>(next);
 }
 
-inline std::function<void(QFileDialog*)> choose(const QString& path)
+inline void cancel(QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); }
+
+inline QString typed_name(const QWidget* file_dialog)
 {
-    return [path](QFileDialog* dialog) {
+    return file_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+}
+
+inline Answer choose(const QString& path)
+{
+    return [path](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
         dialog->selectFile(path);
         // selectFile leaves the name field alone once it has the focus, and
         // when it gets the focus depends on timing.
@@ -168,18 +142,158 @@ inline std::function<void(QFileDialog*)> choose(const QString& path)
     };
 }
 
-inline void cancel(QFileDialog* dialog) { dialog->reject(); }
-
-inline QString write_file(const QTemporaryDir& folder, const QString& name, const std::string& text)
+// A message box: its text kept, its first button pressed.
+inline Answer read_message(QString* message)
 {
-    const QString path = folder.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    return path;
+    return [message](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) {
+            ADD_FAILURE() << "no message box: " << modal->objectName().toStdString();
+            return cancel(modal);
+        }
+        *message = box->text();
+        box->buttons().constFirst()->click();
+    };
 }
 
-// A shown window, as a user gets it.
+inline Answer press(QMessageBox::StandardButton button)
+{
+    return [button](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(button)->click(); };
+}
+
+// Runs `trigger`, answers its file dialog, named `name`, and returns the text
+// of the message that followed, if one did.
+inline QString through_file_dialog(const std::function<void()>& trigger, const QString& name, const Answer& answer)
+{
+    QString message;
+    const Answer named = [&](QWidget* dialog) {
+        EXPECT_EQ(dialog->objectName(), name);
+        answer(dialog);
+    };
+    answering(trigger, {named, read_message(&message)});
+    return message;
+}
+
+// A workout of one sample per speed field, pulse 100.
+inline std::string workout(const std::string& date, const std::string& unit, const std::vector<std::string>& speeds)
+{
+    records::testing::RecordFile file;
+    file.header(date).weight("160", unit);
+    for (const std::string& speed : speeds) {
+        records::testing::Sample sample;
+        sample.speed = speed;
+        sample.pulse = "100";
+        file.sample(sample);
+    }
+    return file.text();
+}
+
+inline QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every control of the Edit tab shows what the model holds: the glue after a
+// user's action, whatever the rules that the editor's own tests hold.
+inline void expect_edit_tab_shows_model(const Form1& window)
+{
+    using editor::Ctl;
+    const char* const arrays[] = {"Combo_type",  "Combo_min",   "Combo_weight", "Combo_s",    "Combo_i",
+                                  "Image1",      "Image2",      "Label_s",      "Label_i",    "Label_seg_s",
+                                  "Label_seg_i", "Option_gen",  "Option_sil",   "Option_mph", "Option_kph",
+                                  "Frame1_Edit", "Frame7_Edit"};  // in editor::Ctl's order
+    const char* const lamp_sources[] = {nullptr, "Image_G", "Image_R", "Image_w"};  // by editor::Lamp
+    const editor::EditModel& model = window.edit_model();
+    const auto at = [](editor::Point p) { return QPoint(p.left / 15, p.top / 15); };  // 15 twips a pixel
+    for (int kind = 0; kind < editor::kCtlKinds; ++kind) {
+        const auto ctl = static_cast<Ctl>(kind);
+        for (int i = 0; i < editor::kCtlCount[kind]; ++i) {
+            QWidget* widget = control(window, editor::kCtlCount[kind] == 1 ? arrays[kind] : element(arrays[kind], i));
+            SCOPED_TRACE(widget->objectName().toStdString());
+            if (auto* list = qobject_cast<QComboBox*>(widget)) {
+                const editor::ComboState& state = model.combo({ctl, i});
+                ASSERT_EQ(list->count(), state.count());
+                for (int item = 0; item < state.count(); ++item)
+                    EXPECT_EQ(list->itemText(item).toStdString(), state.text(item));
+                EXPECT_EQ(list->currentIndex(), state.selected);
+                EXPECT_EQ(list->isHidden(), !state.visible);
+                if (ctl == Ctl::Combo_s || ctl == Ctl::Combo_i) {
+                    EXPECT_EQ(list->pos(), at(state.position));
+                }
+            } else if (auto* lamp = qobject_cast<PictureBox*>(widget)) {
+                const editor::LampState& state = model.lamp(ctl, i);
+                const char* source = lamp_sources[static_cast<int>(state.picture)];
+                EXPECT_EQ(lamp->picture().cacheKey(),
+                          source ? control<PictureBox>(window, source)->picture().cacheKey() : 0);
+                EXPECT_EQ(lamp->isEnabled(), state.enabled);
+                EXPECT_EQ(lamp->isHidden(), !state.visible);
+                EXPECT_EQ(lamp->pos(), at(state.position));
+                EXPECT_EQ(lamp->toolTip().toStdString(), editor::lamp_value(model, ctl, i));
+                EXPECT_EQ(lamp->accessibleDescription().toStdString(), editor::lamp_description(model, ctl, i));
+            } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+                const editor::LabelState& state = model.label({ctl, i});
+                EXPECT_EQ(label->text().toStdString(), state.caption);
+                EXPECT_EQ(label->pos(), at(state.position));
+                EXPECT_EQ(label->isHidden(), !state.visible);
+                EXPECT_EQ(label->alignment(), state.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+            } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+                EXPECT_EQ(option->isChecked(), model.option(ctl).value);
+                EXPECT_EQ(option->isEnabled(), model.option(ctl).enabled);
+            } else {
+                EXPECT_EQ(qobject_cast<QGroupBox*>(widget)->title().toStdString(), model.frame_caption(ctl));
+            }
+        }
+    }
+}
+
+// Every control of the Record tab that a load, a choice or a scroll changes
+// shows what the model holds.
+inline void expect_record_tab_shows_model(const Form1& window)
+{
+    const records::RecordView& view = window.record_view();
+    auto* dates = control<QComboBox>(window, "Combo_date");
+    ASSERT_EQ(dates->count(), static_cast<int>(view.dates().size()));
+    for (int i = 0; i < dates->count(); ++i)
+        EXPECT_EQ(dates->itemText(i).toStdString(), view.dates()[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(dates->currentIndex(), view.selected_date());
+    EXPECT_EQ(control(window, "Command_export")->isEnabled(), view.selected_date() >= 0);
+    const records::ScrollState& scroll = view.scroll();
+    std::vector<std::pair<QString, std::string>> captions{
+        {"Label_time", view.label_time()},      {"Label_calo", view.label_calo()},
+        {"Label_dist", view.label_dist()},      {"Label_weight", view.label_weight()},
+        {"Label_start", scroll.start_caption}, {"Label_end", scroll.end_caption}};
+    for (int j = 0; j < records::kStatisticsLabels; ++j)
+        captions.emplace_back(element("Label_statistics", j), view.statistics_caption(j));
+    for (int j = 0; j < records::kScaleLabels; ++j)
+        captions.emplace_back(element("Label_record_s", j), view.speed_scale_caption(j));
+    for (const auto& [name, caption] : captions)
+        EXPECT_EQ(text(window, name).toStdString(), caption) << name.toStdString();
+    EXPECT_EQ(control<QGroupBox>(window, "Frame1_Record")->title().toStdString(), view.speed_frame_caption());
+    auto* scroll_bar = control<QScrollBar>(window, "HScroll1");
+    EXPECT_EQ((std::vector{scroll_bar->maximum(), scroll_bar->value()}), (std::vector{scroll.maximum, scroll.value}));
+    EXPECT_EQ(scroll_bar->isHidden(), !scroll.visible);
+    for (int k = 0; k < records::kColumns; ++k) {
+        SCOPED_TRACE(k);
+        for (const bool speed : {true, false}) {
+            const int level = speed ? view.speed_bar(k) : view.incline_bar(k);
+            auto* bar = control<PictureBox>(window, element(speed ? "Image_s" : "Image_i", k));
+            auto* source = control<PictureBox>(window, element(speed ? "Image_seg_g" : "Image_seg_r", level));
+            EXPECT_EQ(bar->picture().cacheKey(), source->picture().cacheKey());
+            EXPECT_EQ(bar->accessibleDescription().toStdString(), records::bar_description(level));
+        }
+        const records::LineState& line = view.line(k);
+        const auto* segment = control<QObject>(window, element("Line1", k));
+        EXPECT_EQ((std::vector{segment->property("X1").toFloat(), segment->property("Y1").toFloat(),
+                               segment->property("X2").toFloat(), segment->property("Y2").toFloat()}),
+                  (std::vector{line.x1, line.y1, line.x2, line.y2}));
+        EXPECT_EQ(segment->property("Visible").toBool(), line.visible);
+    }
+    EXPECT_EQ(control(window, "Image_p")->accessibleDescription().toStdString(),
+              records::pulse_chart_description(view));
+}
+
+// A shown window, as a user gets it, and a folder for its files.
 class ShownWindow : public ::testing::Test {
 protected:
     void SetUp() override
@@ -187,7 +301,17 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
+
+    QString write(const QString& name, const std::string& bytes)
+    {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return file.fileName();
+    }
+
     Form1 window;
+    QTemporaryDir folder;
 };
 
 }  // namespace trevalo::app::testing

@@ -1,102 +1,178 @@
+// The Edit tab's controls from the mouse and the keyboard: each action
+// reaches the model, and what the model then holds reaches every control;
+// undo and redo, and closing with unsaved work.
+
 #include "window_helpers.h"
 
-#include "app/picture_box.h"
+#include "program_file/program_state.h"
 
-#include <QGroupBox>
+#include <QAccessible>
 
-namespace trevalo::app {
+#include <random>
+
+namespace trevalo::app::testing {
 namespace {
 
-using testing::click_option;
-using testing::control;
-using testing::element;
-using testing::ShownWindow;
-
-// The lit levels of one grid column as shown, bottom first.
-QString shown_column(const QWidget& window, const char* grid, int segment)
-{
-    const QImage lit = control<PictureBox>(window, grid == QByteArray("Image1") ? "Image_G" : "Image_R")
-                           ->picture()
-                           .toImage();
-    QString levels;
-    for (int level = 0; level < 8; ++level)
-        levels += control<PictureBox>(window, element(grid, 8 * segment + level))->picture().toImage() == lit ? '1'
-                                                                                                                : '0';
-    return levels;
-}
-
-QString text(const QWidget& window, const char* list) { return control<QComboBox>(window, list)->currentText(); }
-
-using WindowSettings = ShownWindow;
-
-TEST_F(WindowSettings, OpensWithTheR300DefaultsShown)
-{
-    EXPECT_EQ(text(window, "Combo_type"), "R300");
-    EXPECT_TRUE(control<QRadioButton>(window, "Option_gen")->isChecked());
-    EXPECT_TRUE(control<QRadioButton>(window, "Option_mph")->isChecked());
-    EXPECT_FALSE(control<QRadioButton>(window, "Option_sil")->isEnabled());
-    EXPECT_EQ((QStringList{text(window, "Combo_min"), text(window, "Combo_weight"), text(window, "Combo_s_3")}),
-              (QStringList{"32", "154", "0.5"}));
-    EXPECT_EQ(control<QComboBox>(window, "Combo_s_3")->count(), 24);
-    for (int segment : {0, 15}) {
-        EXPECT_EQ(shown_column(window, "Image1", segment), "10000000");
-        EXPECT_EQ(shown_column(window, "Image2", segment), "10000000");
+// Active, so that the keyboard focus can move.
+class WindowSettings : public ShownWindow {
+protected:
+    void SetUp() override
+    {
+        ShownWindow::SetUp();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-}
+    QString accessible(const char* name, QAccessible::Text kind)
+    {
+        return QAccessible::queryAccessibleInterface(control(window, name))->text(kind);
+    }
+};
+using Access = WindowSettings;
 
-// A switch reaches every kind of control: lists, options, captions,
-// positions, visibility and the enabled state of lamps.
 TEST_F(WindowSettings, ModelUnitAndModeChoicesReachEveryControl)
 {
+    const editor::EditModel& model = window.edit_model();
     auto* type = control<QComboBox>(window, "Combo_type");
     QTest::keyClick(type, Qt::Key_Home);  // "QM-20", by keyboard
-    EXPECT_TRUE(control<QRadioButton>(window, "Option_sil")->isEnabled());
-    EXPECT_TRUE(control(window, "Combo_s_19")->isVisible());
-    EXPECT_TRUE(control(window, "Image2_159")->isVisible());
-    EXPECT_EQ(control(window, "Combo_s_8")->pos(), QPoint(16 + 48 * 8, 32));
-    EXPECT_EQ(text(window, "Combo_min"), "30");
+    EXPECT_EQ(model.model(), editor::Model::QM20);
+    expect_edit_tab_shows_model(window);
 
-    click_option(window, "Option_kph");
-    click_option(window, "Option_sil");
-    EXPECT_EQ(control<QGroupBox>(window, "Frame1_Edit")->title(), "SPEED(KPH)");
-    EXPECT_EQ(control<QGroupBox>(window, "Frame7_Edit")->title(), "Set_Weight(KG)");
-    EXPECT_EQ(control<QComboBox>(window, "Combo_s_0")->count(), 25);
-    EXPECT_EQ(control<QComboBox>(window, "Combo_i_0")->count(), 7);
-    EXPECT_EQ(text(window, "Combo_weight"), "70");
+    click(window, "Option_kph");
+    click(window, "Option_sil");
+    EXPECT_EQ((std::pair{model.unit(), model.mode()}), (std::pair{editor::Unit::KPH, editor::Mode::Silver}));
     EXPECT_FALSE(control(window, "Image2_7")->isEnabled());
-    // A lamp that ignores clicks still shows its picture as it is.
-    EXPECT_EQ(control<PictureBox>(window, "Image2_7")->picture().toImage(),
-              control<PictureBox>(window, "Image_w")->picture().toImage());
+    expect_edit_tab_shows_model(window);
 
     QTest::keyClick(type, Qt::Key_End);  // "R300" takes the mode back to "General"
-    EXPECT_TRUE(control<QRadioButton>(window, "Option_gen")->isChecked());
-    EXPECT_FALSE(control<QRadioButton>(window, "Option_sil")->isEnabled());
-    EXPECT_FALSE(control(window, "Combo_s_16")->isVisible());
-    EXPECT_EQ(control(window, "Combo_s_8")->pos(), QPoint(16, 80));
-    EXPECT_TRUE(control(window, "Image2_7")->isEnabled());
-    EXPECT_EQ(text(window, "Combo_s_0"), "0.8");
+    EXPECT_EQ(model.mode(), editor::Mode::General);
+    expect_edit_tab_shows_model(window);
 }
 
-TEST_F(WindowSettings, LampsAndListsEditTheProgramTogether)
+TEST_F(WindowSettings, TheGridFromTheKeyboardAndTheListsEditTheProgramTogether)
 {
     QTest::keyClick(control(window, "Combo_type"), Qt::Key_Up);  // "QM-5"
-    QTest::mouseClick(control(window, "Image1_27"), Qt::LeftButton);
+    QWidget* grid = control(window, "Frame1_Edit");
+    grid->setFocus();
+    ASSERT_TRUE(grid->hasFocus());
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up})
+        QTest::keyClick(grid, key);
+    QWidget* mark = control(window, "Frame1_Edit_focus");
+    EXPECT_TRUE(mark->isVisible());
+    EXPECT_EQ(mark->geometry().center(), control(window, "Image1_27")->geometry().center());
+    QTest::keyClick(grid, Qt::Key_Space);
     EXPECT_EQ(text(window, "Combo_s_3"), "6");
-    EXPECT_EQ(shown_column(window, "Image1", 3), "11110000");
+    EXPECT_EQ(accessible("Frame1_Edit", QAccessible::Description),
+              "Speed, segment 4, level 3: lit; a click sets 6 MPH");
+    expect_edit_tab_shows_model(window);
+
     QTest::keyClick(control(window, "Combo_s_3"), Qt::Key_End);  // "13.8"
-    EXPECT_EQ(shown_column(window, "Image1", 3), "11111111");
-
-    QTest::mouseClick(control(window, "Image2_29"), Qt::LeftButton);
-    EXPECT_EQ(text(window, "Combo_i_3"), "10");
-    QTest::keyClick(control(window, "Combo_i_3"), Qt::Key_Down);  // "11": the same lamps
-    EXPECT_EQ(shown_column(window, "Image2", 3), "11111100");
-
+    click(window, "Image2_29");
+    QTest::keyClick(control(window, "Combo_i_3"), Qt::Key_Down);  // from the lamp's 10
     QTest::keyClick(control(window, "Combo_min"), Qt::Key_End);
     QTest::keyClick(control(window, "Combo_weight"), Qt::Key_Down);
     const editor::EditState& state = window.edit_model().state();
     EXPECT_EQ((std::vector<int>{state.seg_s[3], state.seg_i[3], state.set_min, state.set_weight}),
               (std::vector<int>{138, 11, 99, 155}));
+    expect_edit_tab_shows_model(window);
+}
+
+TEST_F(Access, TabGoesFromEachGridToItsListsAndPastHiddenSegments)
+{
+    control(window, "Combo_s_15")->setFocus();  // "R300": 16 segments
+    for (const char* next : {"Frame2_Edit", "Combo_i_0"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), control(window, next));
+    }
+    control(window, "Combo_i_15")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), control(window, "Combo_type"));
+}
+
+// The texts are the editor's; this is the way they reach a screen reader.
+TEST_F(Access, LampsAndListsTellWhatTheyAre)
+{
+    EXPECT_EQ(accessible("Image1_27", QAccessible::Name), "Speed, segment 4, level 3");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control(window, "Image1_27"))->role(), QAccessible::Button);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control(window, "Image_s_0"))->role(), QAccessible::Graphic);
+    click(window, "Image1_27");
+    EXPECT_EQ(accessible("Image1_27", QAccessible::Description), "lit; a click sets 5 MPH");
+    EXPECT_EQ(control(window, "Image1_27")->toolTip(), "5 MPH");
+    EXPECT_EQ(accessible("Combo_i_3", QAccessible::Description), "Incline of segment 4");
+    EXPECT_EQ(accessible("Combo_i_3", QAccessible::Value), "0");
+}
+
+class EditHistory : public ShownWindow {
+protected:
+    program_file::EditSnapshot now() const { return program_file::snapshot(window.edit_model()); }
+};
+
+// Random edits of every kind a user makes, then undo all gives the start
+// and redo all the end, settings and program alike, on every control.
+TEST_F(EditHistory, UndoAllGivesTheStartAndRedoAllTheEnd)
+{
+    const program_file::EditSnapshot start = now();
+    EXPECT_FALSE(window.isWindowModified());
+    std::mt19937 random(7);
+    auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    for (int step = 0; step < 16; ++step) {
+        const int shown = editor::segments_shown(window.edit_model().model());
+        switch (pick(5)) {
+        case 0: QTest::keyClick(control(window, element("Combo_s", pick(shown))), Qt::Key_Down); break;
+        case 1: QTest::keyClick(control(window, element("Combo_i", pick(shown))), Qt::Key_Down); break;
+        case 2: click(window, element("Image1", 8 * pick(shown) + 1 + pick(3))); break;
+        case 3: QTest::keyClick(control(window, "Combo_type"), pick(2) ? Qt::Key_Up : Qt::Key_Down); break;
+        default: click(window, pick(2) ? "Option_kph" : "Option_mph"); break;
+        }
+    }
+    const program_file::EditSnapshot end = now();
+    ASSERT_NE(end, start);
+    EXPECT_TRUE(window.isWindowModified());
+
+    auto* undo = window.findChild<QAction*>("Action_undo");
+    auto* redo = window.findChild<QAction*>("Action_redo");
+    ASSERT_TRUE(undo && redo);
+    while (undo->isEnabled())
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(now(), start);
+    EXPECT_FALSE(window.isWindowModified());
+    expect_edit_tab_shows_model(window);
+    while (redo->isEnabled())
+        QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(now(), end);
+    expect_edit_tab_shows_model(window);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // nothing left to redo
+    EXPECT_EQ(now(), end);
+}
+
+// Closing with unsaved work asks; only Discard, or a save that worked,
+// lets the window close.
+TEST_F(EditHistory, ClosingWithUnsavedWorkAsksEachWay)
+{
+    const auto answer = [](QMessageBox::StandardButton button) -> Answer {
+        return [button](QWidget* box) {
+            EXPECT_EQ(box->objectName(), "CloseQuestion");
+            press(button)(box);
+        };
+    };
+    // True when the window stayed open.
+    const auto close = [&](const std::vector<Answer>& answers) {
+        EXPECT_EQ(answering([&] { window.close(); }, answers), static_cast<int>(answers.size()));
+        return window.isVisible();
+    };
+    click(window, "Image1_27");
+    ASSERT_TRUE(window.isWindowModified());
+    QString saved;
+    EXPECT_TRUE(close({answer(QMessageBox::Cancel)}));
+    EXPECT_TRUE(close({answer(QMessageBox::Save), cancel}));
+    EXPECT_FALSE(
+        close({answer(QMessageBox::Save), choose(folder.filePath("kept.cus")), read_message(&saved)}));
+    EXPECT_TRUE(saved.endsWith("kept.cus Success!"));
+    EXPECT_FALSE(window.isWindowModified());
+
+    window.show();
+    click(window, "Image1_28");
+    EXPECT_FALSE(close({answer(QMessageBox::Discard)}));
 }
 
 }  // namespace
-}  // namespace trevalo::app
+}  // namespace trevalo::app::testing

@@ -3,7 +3,6 @@
 #include "editor/edit_model.h"
 
 #include <string>
-#include <vector>
 
 namespace trevalo::editor::testing {
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace trevalo::program_file {
@@ -37,30 +38,24 @@ TEST(ProgramFile, LaysOutAllTwentySegmentsWithTheHiddenOnesAtTheirDefaults)
     }
 }
 
-// Each row is a program edited in its unit: a weight and the speed of the last segment.
+// Each row is a program edited in its unit: a weight in pounds and in
+// kilograms, and the speed of the last segment in tenths of MPH and of KPH.
 TEST(ProgramFile, ConvertsToTheNearestWholeNumberHalvesToEven)
 {
-    struct Case {
-        editor::Unit unit;
-        int lbs;
-        int kg;
-        int mph;  // tenths
-        int kph;  // tenths
-    };
-    for (const Case& c : {Case{KPH, 154, 70, 8, 12}, Case{KPH, 440, 200, 2, 4}, Case{KPH, 66, 30, 12, 20},
-                          Case{KPH, 73, 33, 18, 28}, Case{KPH, 125, 57, 62, 100}, Case{KPH, 218, 99, 138, 220},
-                          Case{KPH, 271, 123, 150, 240}, Case{KPH, 396, 180, 2, 3}, Case{MPH, 450, 205, 150, 240},
-                          Case{MPH, 70, 32, 5, 8}, Case{MPH, 400, 182, 138, 221}}) {
+    for (auto [unit, lbs, kg, mph, kph] :
+         {std::tuple{KPH, 154, 70, 8, 12}, {KPH, 440, 200, 2, 4}, {KPH, 66, 30, 12, 20}, {KPH, 73, 33, 18, 28},
+          {KPH, 125, 57, 62, 100}, {KPH, 218, 99, 138, 220}, {KPH, 271, 123, 150, 240}, {KPH, 396, 180, 2, 3},
+          {MPH, 450, 205, 150, 240}, {MPH, 70, 32, 5, 8}, {MPH, 400, 182, 138, 221}}) {
         editor::EditState state;
-        state.set_weight = static_cast<std::int16_t>(c.unit == KPH ? c.kg : c.lbs);
-        state.seg_s[19] = static_cast<std::uint8_t>(c.unit == KPH ? c.kph : c.mph);
+        state.set_weight = static_cast<std::int16_t>(unit == KPH ? kg : lbs);
+        state.seg_s[19] = static_cast<std::uint8_t>(unit == KPH ? kph : mph);
         FileBuffers buffers;
-        fill_buffers(state, c.unit, buffers);
+        fill_buffers(state, unit, buffers);
         const ProgramBytes bytes = program_bytes(state, buffers);
-        EXPECT_EQ(bytes[0] | bytes[1] << 8, c.lbs);
-        EXPECT_EQ(bytes[2], c.kg);
-        EXPECT_EQ(bytes[24 + 19], c.mph);
-        EXPECT_EQ(bytes[44 + 19], c.kph);
+        EXPECT_EQ(bytes[0] | bytes[1] << 8, lbs);
+        EXPECT_EQ(bytes[2], kg);
+        EXPECT_EQ(bytes[24 + 19], mph);
+        EXPECT_EQ(bytes[44 + 19], kph);
     }
 }
 

@@ -7,8 +7,6 @@
 #include <QJsonDocument>
 
 #include <limits>
-#include <string>
-#include <vector>
 
 namespace trevalo::exports {
 namespace {
@@ -18,8 +16,8 @@ using Rows = std::vector<std::vector<std::string>>;
 // Python's csv module stands for the spreadsheets and scripts the file is for.
 TEST(CsvTable, QuotesOnlyWhatNeedsItAndPythonReadsBackEveryField)
 {
-    const std::vector<std::string> header = {"h1", "h2", "h3"};
-    const Rows rows = {
+    const Rows table = {
+        {"h1", "h2", "h3"},
         {"plain", "M\xC3\xBCller", " padded "},
         {"a,b", "say \"hi\"", "\""},
         {"one\ntwo", "one\rtwo", "crlf\r\nhere"},
@@ -28,7 +26,7 @@ TEST(CsvTable, QuotesOnlyWhatNeedsItAndPythonReadsBackEveryField)
         {"", "x"},
         {"\xF0\x9F\x8F\x83 run", ",,", "5:30"},
     };
-    const std::string csv = csv_table(header, rows);
+    const std::string csv = csv_table(table[0], Rows(table.begin() + 1, table.end()));
     EXPECT_EQ(csv, "h1,h2,h3\r\n"
                    "plain,M\xC3\xBCller, padded \r\n"
                    "\"a,b\",\"say \"\"hi\"\"\",\"\"\"\"\r\n"
@@ -50,29 +48,21 @@ TEST(CsvTable, QuotesOnlyWhatNeedsItAndPythonReadsBackEveryField)
         for (const auto& field : record.toArray())
             read.back().push_back(field.toString().toStdString());
     }
-    Rows expected = rows;
-    expected.insert(expected.begin(), header);
-    EXPECT_EQ(read, expected) << json;
+    EXPECT_EQ(read, table) << json;
 }
 
 TEST(CsvNumber, ShortestDecimalRoundedHalfToEven)
 {
-    const struct {
-        double value;
-        int max_decimals;
-        const char* text;
-    } cases[] = {
-        {0.0, 2, "0"}, {-0.0, 2, "0"}, {12.0, 2, "12"}, {1.5, 3, "1.5"},
-        {2.25, 1, "2.2"}, {2.35, 1, "2.4"}, {0.125, 2, "0.12"}, {3.5, 0, "4"}, {-2.5, 0, "-2"},
-        {2.675, 2, "2.68"},  // binary 2.67499999..., but "2.675" is what a person reads
-        {9.995, 2, "10"}, {99.96, 1, "100"},
-        {1.0 / 3, 4, "0.3333"}, {0.1 + 0.2, 15, "0.3"},
-        {1e-9, 3, "0"}, {-1e-9, 3, "0"}, {-0.05, 1, "0"}, {-0.06, 1, "-0.1"},
-        {-3.14159, 2, "-3.14"}, {123456.789, 2, "123456.79"}, {1e21, 0, "1000000000000000000000"},
-        {std::numeric_limits<double>::quiet_NaN(), 2, ""}, {-std::numeric_limits<double>::infinity(), 2, ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(csv_number(c.value, c.max_decimals), c.text) << c.value << " with " << c.max_decimals;
+    for (const auto& [value, max_decimals, text] : {
+             std::tuple{0.0, 2, "0"}, {-0.0, 2, "0"}, {12.0, 2, "12"}, {1.5, 3, "1.5"},
+             {2.25, 1, "2.2"}, {2.35, 1, "2.4"}, {0.125, 2, "0.12"}, {3.5, 0, "4"}, {-2.5, 0, "-2"},
+             {2.675, 2, "2.68"},  // binary 2.67499999..., but "2.675" is what a person reads
+             {9.995, 2, "10"}, {99.96, 1, "100"},
+             {1.0 / 3, 4, "0.3333"}, {0.1 + 0.2, 15, "0.3"},
+             {1e-9, 3, "0"}, {-1e-9, 3, "0"}, {-0.05, 1, "0"}, {-0.06, 1, "-0.1"},
+             {-3.14159, 2, "-3.14"}, {123456.789, 2, "123456.79"}, {1e21, 0, "1000000000000000000000"},
+             {std::numeric_limits<double>::quiet_NaN(), 2, ""}, {-std::numeric_limits<double>::infinity(), 2, ""}})
+        EXPECT_EQ(csv_number(value, max_decimals), text) << value << " with " << max_decimals;
 }
 
 }  // namespace

@@ -12,20 +12,13 @@
 namespace trevalo::exports {
 namespace {
 
-using records::testing::RecordFile;
-
 TEST(WorkoutFile, TheTypedSuffixPicksTheFormatElseTheChosenFilter)
 {
-    const struct {
-        const char* name;
-        Format chosen, format;
-    } cases[] = {
-        {"run.tcx", Format::Fit, Format::Tcx}, {"run.FIT", Format::Csv, Format::Fit},
-        {"run.csv", Format::Tcx, Format::Csv}, {"run", Format::Tcx, Format::Tcx},
-        {"run.txt", Format::Csv, Format::Csv}, {"my.runs/run", Format::Fit, Format::Fit},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(format_for(c.name, c.chosen), c.format) << c.name;
+    for (const auto& [name, chosen, format] :
+         {std::tuple{"run.tcx", Format::Fit, Format::Tcx}, {"run.FIT", Format::Csv, Format::Fit},
+          {"run.csv", Format::Tcx, Format::Csv}, {"run", Format::Tcx, Format::Tcx},
+          {"run.txt", Format::Csv, Format::Csv}, {"my.runs/run", Format::Fit, Format::Fit}})
+        EXPECT_EQ(format_for(name, chosen), format) << name;
 }
 
 // Miles, mph and feet, or kilometres and km/h, become metres and m/s; a pulse
@@ -38,27 +31,22 @@ TEST(WorkoutFile, ARecordBecomesAWorkoutInSiUnits)
         std::string name;
     } cases[] = {{"LBS", 1609.344, 6 * 0.44704, 1609.344 * 0.02, "mi"}, {" KG", 1000, 6 / 3.6, 20, "km"}};
     for (const auto& c : cases) {
-        RecordFile file;
+        records::testing::RecordFile file;
         file.header().weight("150", c.unit).sample({.pulse = " 30", .incline = "02", .speed = " 6.0"});
         file.sample({.minutes = "10", .pulse = "120", .incline = "02", .distance = "1.00", .speed = " 6.0"});
-        auto store = std::make_unique<records::RecordStore>();
-        std::vector<std::string> dates;
-        ASSERT_FALSE(records::read_records(file.text(), *store, dates));
-
-        const Workout w = workout_from_record(*store, 0, 1772346600);
-        EXPECT_EQ(w.start_utc, 1772346600);
-        EXPECT_EQ(w.elapsed_s, 600);
+        const auto l = records::testing::load(file.text());
+        ASSERT_FALSE(l.error);
+        const Workout w = workout_from_record(*l.store, 0, 1772346600);
+        ASSERT_EQ(w.points.size(), 2u);
+        EXPECT_EQ(std::tuple(w.start_utc, w.elapsed_s, w.max_heart_rate, w.points[0].heart_rate,
+                             w.points[1].heart_rate, w.points[1].elapsed_s, w.points[1].grade_percent),
+                  std::tuple(1772346600, 600, 120, std::nullopt, 120, 600, 2))
+            << c.unit;
         EXPECT_NEAR(w.distance_m, c.metres, 1e-3) << c.unit;
         EXPECT_NEAR(w.max_speed_mps, c.speed_mps, 1e-6) << c.unit;
         EXPECT_NEAR(w.ascent_m, c.ascent_m, 1e-3) << c.unit;
-        EXPECT_EQ(w.max_heart_rate, 120);
-        ASSERT_EQ(w.points.size(), 2u);
-        EXPECT_EQ(w.points[0].heart_rate, std::nullopt);
-        EXPECT_EQ(w.points[1].heart_rate, 120);
-        EXPECT_EQ(w.points[1].elapsed_s, 600);
-        EXPECT_NEAR(w.points[1].distance_m, c.metres, 1e-3);
-        EXPECT_EQ(w.points[1].grade_percent, 2);
-        EXPECT_EQ(samples_csv(*store, 0),
+        EXPECT_NEAR(w.points[1].distance_m, c.metres, 1e-3) << c.unit;
+        EXPECT_EQ(samples_csv(*l.store, 0),
                   "elapsed_s,time_s,calories_kcal,pulse_bpm,incline_percent,distance,speed,unit\r\n0,0,0,30,2,0,6," +
                       c.name + "\r\n600,600,0,120,2,1,6," + c.name + "\r\n");
     }

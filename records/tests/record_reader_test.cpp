@@ -149,22 +149,17 @@ TEST(NumberField, ReadsAPointWhateverTheLocaleAndRoundsToSixteenBits)
 
 TEST(StartTime, TheHeadersUsualShapesAreReadAndImpossibleDatesRefused)
 {
-    const LocalTime half_past_seven{2026, 3, 1, 7, 30};
-    const struct {
-        const char* header;
-        std::optional<LocalTime> start;
-    } cases[] = {
-        {"2026/03/01 07:30", half_past_seven},  {"2026-03-01 07:30", half_past_seven},
-        {"2026.03.01T07:30", half_past_seven},  {" 2026/03/01 07:30 ", half_past_seven},
-        {"2024/02/29 23:59", LocalTime{2024, 2, 29, 23, 59}},
-        {"2026/02/29 10:00", std::nullopt},     {"2026/13/01 10:00", std::nullopt},
-        {"2026/03/01 24:00", std::nullopt},     {"2026/03-01 07:30", std::nullopt},
-        {"01/03/2026 07:30", std::nullopt},     {"2026/03/01 07:30x", std::nullopt},
-        {"2026", std::nullopt},                 {"", std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(header_start(c.header), c.start) << c.header;
-    EXPECT_EQ(file_stem(half_past_seven), "2026-03-01_0730");
+    const std::optional<LocalTime> half_past_seven = LocalTime{2026, 3, 1, 7, 30}, none;
+    for (const auto& [header, start] : {
+             std::pair{"2026/03/01 07:30", half_past_seven}, {"2026-03-01 07:30", half_past_seven},
+             {"2026.03.01T07:30", half_past_seven}, {" 2026/03/01 07:30 ", half_past_seven},
+             {"2024/02/29 23:59", LocalTime{2024, 2, 29, 23, 59}}, {"2000/02/29 12:00", LocalTime{2000, 2, 29, 12, 0}},
+             {"2100/02/29 12:00", none},
+             {"2026/02/29 10:00", none}, {"2026/13/01 10:00", none}, {"2026/03/01 24:00", none},
+             {"2026/03-01 07:30", none}, {"01/03/2026 07:30", none}, {"2026/03/01 07:30x", none},
+             {"2026", none}, {"", none}})
+        EXPECT_EQ(header_start(header), start) << header;
+    EXPECT_EQ(file_stem(*half_past_seven), "2026-03-01_0730");
 }
 
 // Local time as the system's rules say, summer time included.

@@ -22,18 +22,21 @@ TEST(WorkoutFile, TheTypedSuffixPicksTheFormatElseTheChosenFilter)
 }
 
 // Miles, mph and feet, or kilometres and km/h, become metres and m/s; a pulse
-// below 40 is no heart rate. The samples' CSV keeps the record's own units.
+// below 40 is no heart rate; a time display that counts down gives the
+// elapsed time too. The samples' CSV keeps the record's own units and times.
 TEST(WorkoutFile, ARecordBecomesAWorkoutInSiUnits)
 {
     const struct {
         const char* unit;
         double metres, speed_mps, ascent_m;
-        std::string name;
-    } cases[] = {{"LBS", 1609.344, 6 * 0.44704, 1609.344 * 0.02, "mi"}, {" KG", 1000, 6 / 3.6, 20, "km"}};
+        std::string name, first_minutes, last_minutes, first_time_s, last_time_s;
+    } cases[] = {{"LBS", 1609.344, 6 * 0.44704, 1609.344 * 0.02, "mi", "00", "10", "0", "600"},
+                 {" KG", 1000, 6 / 3.6, 20, "km", "10", "00", "600", "0"}};
     for (const auto& c : cases) {
         records::testing::RecordFile file;
-        file.header().weight("150", c.unit).sample({.pulse = " 30", .incline = "02", .speed = " 6.0"});
-        file.sample({.minutes = "10", .pulse = "120", .incline = "02", .distance = "1.00", .speed = " 6.0"});
+        file.header().weight("150", c.unit);
+        file.sample({.minutes = c.first_minutes, .pulse = " 30", .incline = "02", .speed = " 6.0"});
+        file.sample({.minutes = c.last_minutes, .pulse = "120", .incline = "02", .distance = "1.00", .speed = " 6.0"});
         const auto l = records::testing::load(file.text());
         ASSERT_FALSE(l.error);
         const Workout w = workout_from_record(*l.store, 0, 1772346600);
@@ -47,8 +50,9 @@ TEST(WorkoutFile, ARecordBecomesAWorkoutInSiUnits)
         EXPECT_NEAR(w.ascent_m, c.ascent_m, 1e-3) << c.unit;
         EXPECT_NEAR(w.points[1].distance_m, c.metres, 1e-3) << c.unit;
         EXPECT_EQ(samples_csv(*l.store, 0),
-                  "elapsed_s,time_s,calories_kcal,pulse_bpm,incline_percent,distance,speed,unit\r\n0,0,0,30,2,0,6," +
-                      c.name + "\r\n600,600,0,120,2,1,6," + c.name + "\r\n");
+                  "elapsed_s,time_s,calories_kcal,pulse_bpm,incline_percent,distance,speed,unit\r\n0," +
+                      c.first_time_s + ",0,30,2,0,6," + c.name + "\r\n600," + c.last_time_s + ",0,120,2,1,6," +
+                      c.name + "\r\n");
     }
 }
 

@@ -80,7 +80,6 @@ inline void expect_texts_fit(const QWidget& window)
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         QStyleOptionButton option;
         option.initFrom(button);
-        option.text = button->text();
         const bool radio = qobject_cast<const QRadioButton*>(button);
         fits(button, button->text(),
              button->style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
@@ -218,7 +217,7 @@ inline void expect_edit_tab_shows_model(const Form1& window)
                     EXPECT_EQ(list->itemText(item).toStdString(), state.text(item));
                 EXPECT_EQ(list->currentIndex(), state.selected);
                 EXPECT_EQ(list->isHidden(), !state.visible);
-                if (ctl == Ctl::Combo_s || ctl == Ctl::Combo_i) {
+                if (ctl == Ctl::Combo_s || ctl == Ctl::Combo_i) {  // the others stand still
                     EXPECT_EQ(list->pos(), at(state.position));
                 }
             } else if (auto* lamp = qobject_cast<PictureBox*>(widget)) {

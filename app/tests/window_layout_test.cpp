@@ -4,8 +4,6 @@
 
 #include "window_helpers.h"
 
-#include <cmath>
-
 namespace trevalo::app::testing {
 namespace {
 
@@ -25,12 +23,9 @@ TEST_F(WindowLayout, EveryControlStandsAtItsTwipsPositionInItsFrameOrPage)
         if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_") && !qobject_cast<const QTabBar*>(w) &&
             !qobject_cast<const QTabBar*>(w->parentWidget()))
             layout += QStringLiteral("%1 in %2 at %3,%4 size %5x%6%7\n")
-                          .arg(w->objectName(), w->parentWidget()->objectName())
-                          .arg(g.x())
-                          .arg(g.y())
-                          .arg(g.width())
-                          .arg(g.height())
-                          .arg(w->isHidden() ? " hidden" : "");
+                          .arg(w->objectName(), w->parentWidget()->objectName(), QString::number(g.x()),
+                               QString::number(g.y()), QString::number(g.width()), QString::number(g.height()),
+                               QLatin1String(w->isHidden() ? " hidden" : ""));
     }
     QFile golden(QStringLiteral(QT_TESTCASE_SOURCEDIR "/window_layout.golden"));
     if (qEnvironmentVariableIsSet("TREVALO_WRITE_GOLDEN")) {
@@ -46,10 +41,7 @@ TEST_F(WindowLayout, EveryControlStandsAtItsTwipsPositionInItsFrameOrPage)
 TEST_F(WindowLayout, OpensOnTheEditTabWithBothTabsFilled)
 {
     EXPECT_EQ(window.windowTitle(), "TREVALO USB AP v0.9[*]");
-    EXPECT_EQ(control(window, "SSTab1")->geometry(), QRect(8, 8, 696, 659));
     EXPECT_EQ(window.size(), QSize(712, 675));
-    EXPECT_TRUE(control(window, "SSTab1_Edit")->isVisible());
-    EXPECT_FALSE(control(window, "SSTab1_Record")->isVisible());
     EXPECT_LE(control(window, "SSTab1_tabs")->height(), control(window, "Frame1_Edit")->y() + 8);
     expect_edit_tab_shows_model(window);
     expect_record_tab_shows_model(window);
@@ -81,18 +73,15 @@ TEST_F(WindowLayout, EveryTextFitsItsControlForEveryModelAndUnit)
 
 TEST_F(Scale, PicturesAreSharpAtTheDisplaysPixelRatio)
 {
-    bool set = false;
-    const qreal factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
-    const qreal ratio = set ? factor : 1.0;
+    const qreal ratio = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
     ASSERT_EQ(window.devicePixelRatioF(), ratio);
     const std::pair<const char*, QSize> pictures[] = {{"Image1_0", {20, 20}}, {"Image_seg_g_3", {20, 160}},
                                                       {"Image_p", {400, 161}}, {"Image_R", {20, 20}}};
     for (const auto& [name, logical] : pictures) {
         const QPixmap picture = control<PictureBox>(window, name)->picture();
         EXPECT_EQ(picture.devicePixelRatio(), ratio) << name;
-        EXPECT_EQ(picture.size(), QSize(static_cast<int>(std::ceil(logical.width() * ratio)),
-                                        static_cast<int>(std::ceil(logical.height() * ratio))))
-            << name;
+        // Whole device pixels, rounded up.
+        EXPECT_EQ(picture.size(), QRectF(QPointF(), QSizeF(logical) * ratio).toAlignedRect().size()) << name;
     }
     // A lamp: green in the middle, black in the corners, at any scale.
     const QImage lamp = control<PictureBox>(window, "Image1_0")->picture().toImage();

@@ -9,14 +9,12 @@
 #include "app/program_writer.h"
 #include "files/atomic_writer.h"
 
-#include <fcntl.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <optional>
 
 namespace trevalo::app::testing {
 namespace {
@@ -50,32 +48,10 @@ std::map<std::string, std::string> snapshot(const fs::path& folder)
     return seen;
 }
 
-// A small file system mounted by the test, as a USB stick would be; without
-// root it stays a plain folder.
-struct Stick {
-    explicit Stick(const fs::path& where) : where(where)
-    {
-        fs::create_directory(where);
-        mounted = ::getuid() == 0 && ::mount("tmpfs", where.c_str(), "tmpfs", 0, "size=64k") == 0;
-    }
-    // Lazily, so that a file dialog still watching the folder cannot keep it.
-    ~Stick()
-    {
-        if (mounted)
-            ::umount2(where.c_str(), MNT_DETACH);
-    }
-    fs::path where;
-    bool mounted = false;
-};
-
+// More than the stick holds: written up to its last byte.
 void fill(const fs::path& stick)
 {
-    const int fd = ::open((stick / "filler").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    const std::string page(4096, 'f');
-    while (::write(fd, page.data(), page.size()) > 0) {
-    }
-    EXPECT_EQ(errno, ENOSPC);
-    ::close(fd);
+    std::ofstream(stick / "filler", std::ios::binary) << std::string(1 << 17, 'f');
 }
 
 void make_read_only(const fs::path& stick)
@@ -101,22 +77,33 @@ const Failure kFailures[] = {
 };
 
 // The parameter's second half: the picture writer, else the program writer.
+// The stick is a small file system mounted by the test, as a USB stick would
+// be; without root it stays a plain folder.
 class WriteFailure : public ::testing::TestWithParam<std::tuple<Failure, bool>> {
 protected:
+    // Lazily, so that a file dialog still watching the folder cannot keep it.
+    void TearDown() override
+    {
+        if (mounted)
+            ::umount2(stick.c_str(), MNT_DETACH);
+    }
     QTemporaryDir temporary;
     const fs::path folder = temporary.path().toStdString();
+    const fs::path stick = folder / "stick";
+    bool mounted = false;
 };
 
 TEST_P(WriteFailure, SaysWhyKeepsTheEarlierFileAndLeavesNothingBehind)
 {
     const auto& [failure, png] = GetParam();
-    std::optional<Stick> stick;
-    if (failure.prepare && !stick.emplace(folder / "stick").mounted)
+    fs::create_directory(stick);
+    mounted = failure.prepare && ::getuid() == 0 && ::mount("tmpfs", stick.c_str(), "tmpfs", 0, "size=64k") == 0;
+    if (failure.prepare && !mounted)
         GTEST_SKIP() << "needs root to mount a tmpfs as the failing stick";
     fs::create_directories((folder / failure.earlier).parent_path());
     std::ofstream(folder / failure.earlier, std::ios::binary) << kEarlier;
     if (failure.prepare)
-        failure.prepare(stick->where);
+        failure.prepare(stick);
     const std::map<std::string, std::string> before = snapshot(folder);
 
     FailingDisk failing;
@@ -128,8 +115,7 @@ TEST_P(WriteFailure, SaysWhyKeepsTheEarlierFileAndLeavesNothingBehind)
     EXPECT_FALSE(png ? write_png(image, target, &error, writer)
                      : write_program_file(target, program_file::ProgramBytes{}, &error, writer));
     EXPECT_TRUE(error.contains(failure.reason)) << error.toStdString();
-    EXPECT_EQ(read(folder / failure.earlier), kEarlier);
-    EXPECT_EQ(snapshot(folder), before);
+    EXPECT_EQ(snapshot(folder), before);  // the earlier file's bytes among them
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, WriteFailure,

@@ -67,6 +67,8 @@ struct Failure {
     void (*prepare)(const fs::path& stick);  // set for a failure on the stick
     bool failing_disk;
 };
+// By name in test output, not as bytes.
+void PrintTo(const Failure& failure, std::ostream* os) { *os << failure.name; }
 
 const Failure kFailures[] = {
     {"FullStick", "No space left on device", "stick/R300.cus", "stick/R300.cus", &fill, false},

@@ -45,7 +45,8 @@ void EditTab::set_tab_order()
     order.push_back(frame2_);
     order.insert(order.end(), combo_i_.begin(), combo_i_.end());
     for (QWidget* w : std::initializer_list<QWidget*>{combo_type_, option_gen_, option_sil_, option_mph_, option_kph_,
-                                                      combo_min_, combo_weight_, command_save_})
+                                                      combo_min_, combo_weight_, command_save_, command_load_,
+                                                      command_import_, command_export_program_})
         order.push_back(w);
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -159,6 +160,9 @@ void EditTab::build_settings()
     command_save_ = make_button(usb, "Command_save", "SAVE", 240, 360, 1695, 615);
     // The free area under the frame: the program on the stick comes back.
     command_load_ = make_button(this, "Command_load", "OPEN", 8280, 7575, 1695, 615);
+    // Under OPEN: training plans from other tools in, the program out to a watch.
+    command_import_ = make_button(this, "Command_import", "IMPORT", 8280, 8310, 1695, 495);
+    command_export_program_ = make_button(this, "Command_export_program", "EXPORT", 8280, 8925, 1695, 495);
 }
 
 void EditTab::build_picture_sources()

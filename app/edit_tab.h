@@ -38,6 +38,8 @@ public:
 
     QPushButton* save_button() const { return command_save_; }
     QPushButton* load_button() const { return command_load_; }
+    QPushButton* import_button() const { return command_import_; }
+    QPushButton* export_program_button() const { return command_export_program_; }
 
 signals:
     // What the user did, or OPEN, reached the controls.
@@ -84,6 +86,8 @@ private:
     std::unique_ptr<SummaryFrame> summary_;
     QPushButton* command_save_ = nullptr;
     QPushButton* command_load_ = nullptr;
+    QPushButton* command_import_ = nullptr;
+    QPushButton* command_export_program_ = nullptr;
     GridKeyboard* speed_keys_ = nullptr;
     GridKeyboard* incline_keys_ = nullptr;
 

@@ -3,6 +3,8 @@
 #include "app/controls.h"
 #include "app/edit_history.h"
 #include "app/edit_tab.h"
+#include "app/export_program_command.h"
+#include "app/import_command.h"
 #include "app/make_program_command.h"
 #include "app/picture_box.h"
 #include "app/pictures.h"
@@ -70,6 +72,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     };
     auto* make = new MakeProgramCommand(this, edit_model_, record_view_, program_chosen);
     connect(record_tab_->make_program_button(), &QPushButton::clicked, make, &MakeProgramCommand::Command_make_Click);
+    auto* import = new ImportCommand(this, edit_model_, program_chosen);
+    connect(edit_tab_->import_button(), &QPushButton::clicked, import, &ImportCommand::Command_import_Click);
+    auto* export_program = new ExportProgramCommand(this, edit_model_);
+    connect(edit_tab_->export_program_button(), &QPushButton::clicked, export_program,
+            &ExportProgramCommand::Command_export_program_Click);
 
     setAcceptDrops(true);
     Form_Load();

@@ -1,9 +1,13 @@
-// Whole programs brought into the Edit tab: Make Program from a recorded
-// workout.
+// Whole programs into the Edit tab and out of it: Make Program from a
+// recorded workout, IMPORT of workout files, EXPORT as a FIT workout.
 
 #include "window_helpers.h"
 
+#include "fit/fit_workout_writer.h"
 #include "records/tests/record_file_builder.h"
+
+#include <QSettings>
+#include <QSpinBox>
 
 namespace trevalo::app::testing {
 namespace {
@@ -81,6 +85,88 @@ TEST_F(ProgramCommands, MakeProgramSaysWhatItClampedAndRefusesWhatItCannotUse)
     EXPECT_TRUE(refused.startsWith("No program was made.")) << refused.toStdString();
     EXPECT_EQ(now(), kept);
     EXPECT_EQ(tabs()->currentIndex(), 1);
+}
+
+// EXPORT writes the program as a FIT workout under the name typed; IMPORT
+// of that file brings it back whole, as one step of the history.
+TEST_F(ProgramCommands, ExportThenImportGivesTheProgramBack)
+{
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(control(window, element("Combo_s", i)), Qt::Key_Down, Qt::NoModifier);
+        for (int step = 0; step < i % 4; ++step)
+            QTest::keyClick(control(window, element("Combo_i", i)), Qt::Key_Down);
+    }
+    const Program exported = now();
+    const QString path = folder.filePath("Intervals");
+    const QString saved = through_file_dialog(clicking(window, "Command_export_program"), "CommonDialog6",
+                                              [&](QWidget* dialog) {
+                                                  EXPECT_EQ(typed_name(dialog), "QM20");
+                                                  EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->nameFilters(),
+                                                            QStringList{"FIT workout (*.fit)"});
+                                                  choose(path)(dialog);
+                                              });
+    EXPECT_TRUE(saved.contains("Intervals.fit")) << saved.toStdString();
+    EXPECT_EQ(contents(path + ".fit").mid(8, 4), ".FIT");
+
+    QTest::keyClick(control(window, "Combo_type"), Qt::Key_Down);  // "QM-5": a new program
+    QTest::keyClick(control(window, "Combo_type"), Qt::Key_Up);    // "QM-20" again, at its defaults
+    const Program before = now();
+    ASSERT_NE(before, exported);
+    const QString message = through_file_dialog(clicking(window, "Command_import"), "CommonDialog5",
+                                                [&](QWidget* dialog) {
+                                                    EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->nameFilters(),
+                                                              (QStringList{"Workouts (*.fit *.zwo)",
+                                                                           "FIT files (*.fit)",
+                                                                           "Zwift workouts (*.zwo)"}));
+                                                    choose(path + ".fit")(dialog);
+                                                });
+    EXPECT_EQ(message, "");  // nothing was adapted
+    EXPECT_EQ(now(), exported);
+    EXPECT_TRUE(window.isWindowModified());
+    expect_edit_tab_shows_model(window);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(now(), before);
+}
+
+// A Zwift run without a pace of its own asks for one, per mile on an MPH tab,
+// and remembers it; what cannot be imported says why and changes nothing.
+TEST_F(ProgramCommands, ImportAsksForAMissingPaceAndRefusesWhatItCannotRead)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings().remove("import/threshold_seconds_per_km");
+    const QString zwo = write("run.zwo", "<workout_file><sportType>run</sportType><workout>"
+                                         "<SteadyState Duration=\"1800\" Power=\"1\"/>"
+                                         "<SteadyState Duration=\"1\" Power=\"0.5\"/></workout></workout_file>");
+    const auto pace = [](int minutes, int seconds) {
+        return [=](QWidget* dialog) {
+            EXPECT_EQ(dialog->objectName(), "ThresholdDialog");
+            dialog->findChild<QSpinBox*>("Spin_threshold_min")->setValue(minutes);
+            dialog->findChild<QSpinBox*>("Spin_threshold_sec")->setValue(seconds);
+            qobject_cast<QDialog*>(dialog)->accept();
+        };
+    };
+    QString message;
+    answering(clicking(window, "Command_import"), {choose(zwo), pace(8, 0), read_message(&message)});
+    EXPECT_EQ(now().speed[0], 75);  // 7.5 mph: a mile in 8 minutes
+    EXPECT_TRUE(message.contains("step 2")) << message.toStdString();  // one second, averaged away
+    int remembered = 0;
+    answering(clicking(window, "Command_import"), {choose(zwo), [&](QWidget* dialog) {
+                                                       remembered = dialog->findChild<QSpinBox*>("Spin_threshold_min")
+                                                                        ->value();
+                                                       cancel(dialog);
+                                                   }});
+    EXPECT_EQ(remembered, 8);
+
+    const Program kept = now();
+    for (const auto& [name, bytes, why] :
+         {std::tuple{"bike.zwo", "<workout_file><sportType>bike</sportType><workout/></workout_file>", "cycling"},
+          {"text.fit", "no FIT file at all", "FIT"}}) {
+        const QString refused = through_file_dialog(clicking(window, "Command_import"), "CommonDialog5",
+                                                    choose(write(name, bytes)));
+        EXPECT_TRUE(refused.startsWith("The workout was not imported.")) << refused.toStdString();
+        EXPECT_TRUE(refused.contains(why)) << refused.toStdString();
+        EXPECT_EQ(now(), kept);
+    }
 }
 
 }  // namespace

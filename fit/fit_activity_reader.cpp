@@ -38,8 +38,7 @@ Result<ActivityReadings> read_fit_activity(const Decoded& decoded)
         last = *time;
     }
     if (out.readings.size() < 2)
-        return R::failure("The FIT activity holds " + std::to_string(out.readings.size()) +
-                          " record(s) with a time: too few to give the workout a length.");
+        return R::failure("The FIT activity has fewer than two records with a time: they give the workout no length.");
     out.total_s = out.readings.back().start_s;
     return out;
 }

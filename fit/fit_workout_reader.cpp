@@ -46,6 +46,13 @@ bool is_repeat(std::int64_t duration_type)
            duration_type <= profile::duration_repeat_until_power_greater_than;
 }
 
+// The profile makes these fields unsigned; a file that declares them
+// signed does not get to shorten a workout with a negative time.
+std::optional<std::int64_t> not_negative(std::optional<std::int64_t> value)
+{
+    return value && *value >= 0 ? value : std::nullopt;
+}
+
 class StepReader {
 public:
     explicit StepReader(const Decoded& decoded) : d_(decoded), incline_(decoded.developer_field("incline")) {}
@@ -56,7 +63,7 @@ public:
         s.name = std::string(d_.text_of(m, ws::wkt_step_name).value_or(""));
         s.number = static_cast<int>(position + 1);
         const auto kind = d_.integer(m, ws::duration_type);
-        const auto value = d_.integer(m, ws::duration_value);
+        const auto value = not_negative(d_.integer(m, ws::duration_value));
         const bool timed = kind == profile::duration_time || kind == profile::duration_repetition_time ||
                            kind == profile::duration_time_only;
         if (timed && value) {
@@ -68,8 +75,8 @@ public:
         } else {
             s.length = Step::Length::Open;
         }
-        const auto low = d_.integer(m, ws::custom_target_value_low);
-        const auto high = d_.integer(m, ws::custom_target_value_high);
+        const auto low = not_negative(d_.integer(m, ws::custom_target_value_low));
+        const auto high = not_negative(d_.integer(m, ws::custom_target_value_high));
         if (d_.integer(m, ws::target_type) == profile::target_speed && d_.integer(m, ws::target_value).value_or(0) == 0 &&
             (low || high))
             s.speed_mps = static_cast<double>(low.value_or(*high) + high.value_or(*low)) / 2000;

@@ -67,6 +67,8 @@ const Row rows[] = {
     {"a course", {minutes(1)}, "This FIT file is a course, not a workout.", "", {.file_type = 6}},
 };
 
+void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
+
 class WorkoutReader : public ::testing::TestWithParam<Row> {};
 
 TEST_P(WorkoutReader, ReadsTheStepsOrSaysWhatIsWrong)

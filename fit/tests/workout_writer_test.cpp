@@ -34,7 +34,7 @@ Program hills(const program::Settings& settings)
     return p;
 }
 
-struct Run {
+struct Wanted {
     std::string name;
     double seconds;
     double speed_mps;
@@ -42,9 +42,9 @@ struct Run {
 };
 
 // What a watch should run: the segments shown, equal neighbours merged.
-std::vector<Run> expected_runs(const Program& p)
+std::vector<Wanted> expected_runs(const Program& p)
 {
-    std::vector<Run> runs;
+    std::vector<Wanted> runs;
     const double unit = program::metres_per_second_per_unit(p.settings.unit) / 10;
     for (int i = 0; i < program::segments_shown(p.settings.model); ++i) {
         const auto s = static_cast<std::size_t>(i);
@@ -81,7 +81,7 @@ TEST(WorkoutWriter, EverySettingReadsBackAsItsRuns)
         const Result<plans::Plan> plan = read_fit_workout(*decoded);
         ASSERT_TRUE(plan) << where << ": " << plan.error();
         EXPECT_EQ(plan->name, "Hügelläufe am M") << where;
-        const std::vector<Run> runs = expected_runs(p);
+        const std::vector<Wanted> runs = expected_runs(p);
         ASSERT_EQ(plan->steps.size(), runs.size()) << where;
         for (std::size_t i = 0; i < runs.size(); ++i) {
             const plans::Step& step = plan->steps[i];
@@ -103,7 +103,7 @@ TEST(WorkoutWriter, GarminsSdkReadsEveryWorkout)
     for (const program::Settings& settings : program::kAllSettings) {
         const Program p = hills(settings);
         QJsonArray steps;
-        for (const Run& run : expected_runs(p))
+        for (const Wanted& run : expected_runs(p))
             steps.append(QJsonObject{{"name", QString::fromStdString(run.name)}, {"seconds", run.seconds},
                                      {"speed", run.speed_mps}, {"incline", run.incline}});
         const QJsonObject expected{{"name", "Tempo"}, {"serialNumber", 4'000'000'000.0}, {"steps", steps}};

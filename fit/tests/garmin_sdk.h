@@ -6,6 +6,7 @@
 
 #include "exports/tests/read_back.h"
 
+#include <cctype>
 #include <filesystem>
 #include <string>
 

@@ -1,6 +1,7 @@
 #include "fit/fit_workout_reader.h"
 
 #include "fit/file_kind.h"
+#include "fit/incline_field.h"
 #include "fit/profile.h"
 
 #include <cmath>
@@ -55,7 +56,7 @@ std::optional<std::int64_t> not_negative(std::optional<std::int64_t> value)
 
 class StepReader {
 public:
-    explicit StepReader(const Decoded& decoded) : d_(decoded), incline_(decoded.developer_field("incline")) {}
+    explicit StepReader(const Decoded& decoded) : d_(decoded), incline_(decoded.developer_field(incline_field::name)) {}
 
     Step step(const Message& m, std::size_t position) const
     {

@@ -59,7 +59,7 @@ std::string activity(const std::vector<Record>& records, ByteOrder order = ByteO
     return out.finish();
 }
 
-TEST(ActivityReader, ReadsRecordsOfEveryShape)
+TEST(FitActivityReader, ReadsRecordsOfEveryShape)
 {
     const std::vector<Record> plain = {{1000, 2500, {}, 100}, {1002, 3000, {}, -150}, {1004, 3000, {}, -150}};
     const std::string plain_text = "0:2.5/1 2:3/-1.5 4:3/-1.5 | 4";
@@ -94,7 +94,7 @@ TEST(ActivityReader, ReadsRecordsOfEveryShape)
 }
 
 // What this tool exports comes back as the points it was written from.
-TEST(ActivityReader, ReadsBackAnExport)
+TEST(FitActivityReader, ReadsBackAnExport)
 {
     exports::Workout workout;
     workout.start_utc = 1'700'000'000;

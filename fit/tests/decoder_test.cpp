@@ -37,7 +37,7 @@ std::string flip(std::string file, std::size_t at)
     return file;
 }
 
-TEST(Decoder, SaysWhatIsDamagedAndWhere)
+TEST(FitDecoder, SaysWhatIsDamagedAndWhere)
 {
     const std::string file = testing::workout_file(one_step);
     const std::string crc_at = std::to_string(file.size() - 2);
@@ -71,7 +71,7 @@ TEST(Decoder, SaysWhatIsDamagedAndWhere)
 }
 
 // A 12-byte header, or a 14-byte one without its CRC, holds the same file.
-TEST(Decoder, ReadsEveryHeader)
+TEST(FitDecoder, ReadsEveryHeader)
 {
     const std::string file = testing::workout_file(one_step);
     const auto recrc = [](std::string bytes) {

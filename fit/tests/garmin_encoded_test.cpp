@@ -43,7 +43,7 @@ const struct {
     {"a course", R"({"name": "Course", "fileType": "course", "steps": []})", "This FIT file is a course, not a workout."},
 };
 
-TEST(GarminEncoded, EveryWorkoutReadsAsItsSteps)
+TEST(FitGarminEncoded, EveryWorkoutReadsAsItsSteps)
 {
     if (const std::string why = testing::why_no_sdk(); !why.empty())
         GTEST_SKIP() << why;

@@ -69,9 +69,9 @@ const Row rows[] = {
 
 void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 
-class WorkoutReader : public ::testing::TestWithParam<Row> {};
+class FitWorkoutReader : public ::testing::TestWithParam<Row> {};
 
-TEST_P(WorkoutReader, ReadsTheStepsOrSaysWhatIsWrong)
+TEST_P(FitWorkoutReader, ReadsTheStepsOrSaysWhatIsWrong)
 {
     const Row& row = GetParam();
     const Result<Decoded> decoded = decode(testing::workout_file(row.steps, row.options));
@@ -91,7 +91,7 @@ TEST_P(WorkoutReader, ReadsTheStepsOrSaysWhatIsWrong)
     EXPECT_EQ(plan->notes, row.note.empty() ? std::vector<std::string>{} : std::vector{row.note});
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, WorkoutReader, ::testing::ValuesIn(rows),
+INSTANTIATE_TEST_SUITE_P(Table, FitWorkoutReader, ::testing::ValuesIn(rows),
                          [](const auto& info) {
                              std::string name = info.param.name;
                              for (char& c : name)

@@ -55,7 +55,7 @@ std::vector<Wanted> expected_runs(const Program& p)
     return runs;
 }
 
-TEST(WorkoutWriter, NamesStepsAsAWatchShowsThem)
+TEST(FitWorkoutWriter, NamesStepsAsAWatchShowsThem)
 {
     const struct {
         int speed, incline;
@@ -69,7 +69,7 @@ TEST(WorkoutWriter, NamesStepsAsAWatchShowsThem)
 
 // Writer and reader agree on every setting: the runs of segments come back
 // as steps of the same time, speed, incline and name.
-TEST(WorkoutWriter, EverySettingReadsBackAsItsRuns)
+TEST(FitWorkoutWriter, EverySettingReadsBackAsItsRuns)
 {
     for (const program::Settings& settings : program::kAllSettings) {
         const Program p = hills(settings);
@@ -96,7 +96,7 @@ TEST(WorkoutWriter, EverySettingReadsBackAsItsRuns)
 }
 
 // Garmin's decoder reads each file without an error, with the same steps.
-TEST(WorkoutWriter, GarminsSdkReadsEveryWorkout)
+TEST(FitWorkoutWriter, GarminsSdkReadsEveryWorkout)
 {
     if (const std::string why = testing::why_no_sdk(); !why.empty())
         GTEST_SKIP() << why;

@@ -5,6 +5,7 @@
 // running on a treadmill, one record message per point.
 
 #include "exports/workout.h"
+#include "fit/serial_number.h"
 
 #include <cstdint>
 #include <string>
@@ -14,8 +15,10 @@ namespace trevalo::exports {
 
 // The whole file: header, messages and the CRC that closes it. Values beyond
 // what a field can hold are clamped to its range, never wrapped; a point
-// without a pulse has a record without a heart rate.
-std::string encode_fit(const Workout& workout);
+// without a pulse has a record without a heart rate. Each file gets a serial
+// number of its own unless a test fixes one; the activity's local time is
+// UTC plus this machine's zone offset at the workout's end.
+std::string encode_fit(const Workout& workout, std::uint32_t serial_number = fit::new_serial_number());
 
 // The CRC-16 that FIT files carry in their header and at their end. Run over
 // a block followed by its own CRC (low byte first), it gives 0.

@@ -1,5 +1,8 @@
 #include "exports/fit_encoder.h"
 #include "exports/tests/read_back.h"
+#include "fit/decoder.h"
+#include "fit/profile.h"
+#include "fit/tests/garmin_sdk.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +11,8 @@
 #include <QJsonObject>
 
 #include <cmath>
+#include <cstdlib>
+#include <ctime>
 
 namespace trevalo::exports {
 namespace {
@@ -49,6 +54,8 @@ std::string json(const Workout& w)
 // expected workout: exit status 0 when they agree, 1 naming the differences.
 TEST(FitFile, GarminsSdkReadsBackEveryWorkout)
 {
+    if (const std::string why = fit::testing::why_no_sdk(); !why.empty())
+        GTEST_SKIP() << why;
     const Workout typical = workout(900, 1, 0), no_pulse = workout(60, 1, 1), gaps = workout(100, 7, 3);
     const Workout longest = workout(1025, 7, 3), no_points = workout(0, 1, 1);
 
@@ -95,6 +102,40 @@ TEST(FitFile, GarminsSdkReadsBackEveryWorkout)
         EXPECT_EQ(fit_crc(c.file.substr(0, 14)), 0) << c.name;
         EXPECT_LT(c.file.size(), 600 + 14 * c.expected.points.size()) << c.name;
     }
+}
+
+// Platforms tell exports apart by serial number; the local time is the
+// machine's zone at the workout, summer time included.
+TEST(FitFile, EachFileItsOwnSerialNumberAndTheZonesLocalTime)
+{
+    const auto read = [](const std::string& file, std::uint16_t global, std::uint8_t field) {
+        const Result<fit::Decoded> decoded = fit::decode(file);
+        const fit::Message* message = decoded ? decoded->first(global) : nullptr;
+        return message ? decoded->integer(*message, field).value_or(-1) : -1;
+    };
+    const Workout winter = workout(10, 1, 0);  // 2023-11-14
+    Workout summer = winter;
+    summer.start_utc = 1'690'000'000;  // 2023-07-22
+    const std::string zone = std::getenv("TZ") ? std::getenv("TZ") : "";
+    const struct {
+        const char* tz;
+        const Workout& w;
+        std::int64_t offset_s;
+    } rows[] = {{"UTC0", winter, 0}, {"EST5EDT,M3.2.0,M11.1.0", winter, -5 * 3600},
+                {"EST5EDT,M3.2.0,M11.1.0", summer, -4 * 3600}, {"IST-5:30", winter, 5 * 3600 + 1800}};
+    for (const auto& row : rows) {
+        ::setenv("TZ", row.tz, 1);
+        ::tzset();
+        const std::string file = encode_fit(row.w, 5);
+        using namespace fit::profile;
+        EXPECT_EQ(read(file, 34, 5) - read(file, 34, timestamp_field), row.offset_s) << row.tz;
+        EXPECT_EQ(read(file, file_id::number, file_id::serial_number), 5) << row.tz;
+    }
+    zone.empty() ? ::unsetenv("TZ") : ::setenv("TZ", zone.c_str(), 1);
+    ::tzset();
+    const std::int64_t first = read(encode_fit(winter), 0, 3), second = read(encode_fit(winter), 0, 3);
+    EXPECT_NE(first, second);
+    EXPECT_GT(first, 0);
 }
 
 }  // namespace

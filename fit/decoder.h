@@ -1,0 +1,26 @@
+#pragma once
+
+// Reading a FIT file: the header, definition and data messages (normal and
+// compressed-timestamp record headers, either byte order), developer fields
+// as their field_description messages declare them, and both CRCs. Unknown
+// messages and fields are kept as numbers for the readers to pass over; a
+// field of a developer no field_description declares is skipped.
+
+#include "fit/decoded.h"
+#include "program/result.h"
+
+#include <string_view>
+
+namespace trevalo::fit {
+
+struct DecodeOptions {
+    // Off only where damaged bytes are wanted: the fuzzer, which would else
+    // rarely get past the CRC.
+    bool check_crc = true;
+};
+
+// The first FIT file in `file`; anything after its CRC is not read. Refused
+// with what is wrong and the byte offset where.
+Result<Decoded> decode(std::string_view file, DecodeOptions options = {});
+
+}  // namespace trevalo::fit

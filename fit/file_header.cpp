@@ -1,0 +1,75 @@
+#include "fit/file_header.h"
+
+#include "fit/crc.h"
+#include "fit/hex.h"
+
+namespace trevalo::fit {
+namespace {
+
+std::uint32_t little_endian(std::string_view bytes, std::size_t at, int size)
+{
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    return value;
+}
+
+void put(std::string& out, std::uint32_t value, int size)
+{
+    for (int i = 0; i < size; ++i)
+        out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
+}
+
+}  // namespace
+
+std::string header_bytes(const FileHeader& header)
+{
+    std::string out;
+    out.push_back(14);
+    out.push_back(static_cast<char>(header.protocol_version));
+    put(out, header.profile_version, 2);
+    put(out, header.data_size, 4);
+    out += ".FIT";
+    put(out, crc16(out), 2);
+    return out;
+}
+
+Result<FileHeader> read_header(std::string_view file)
+{
+    using R = Result<FileHeader>;
+    if (file.size() < 12)
+        return R::failure("Not a FIT file: it is " + std::to_string(file.size()) +
+                          " bytes long, shorter than any FIT header.");
+    if (file.substr(8, 4) != ".FIT")
+        return R::failure("Not a FIT file: no \".FIT\" at byte 8.");
+    FileHeader header;
+    header.size = static_cast<std::uint8_t>(file[0]);
+    if (header.size != 12 && header.size != 14)
+        return R::failure("Not a FIT file: its header gives its own size as " + std::to_string(header.size) +
+                          " bytes, not 12 or 14 (byte 0).");
+    header.protocol_version = static_cast<std::uint8_t>(file[1]);
+    // A later major version may change the layout of the messages.
+    if (header.protocol_version >> 4 > 2)
+        return R::failure("The FIT file is written in protocol version " + std::to_string(header.protocol_version >> 4) +
+                          "." + std::to_string(header.protocol_version & 0xF) +
+                          "; this tool reads versions up to 2 (byte 1).");
+    header.profile_version = static_cast<std::uint16_t>(little_endian(file, 2, 2));
+    header.data_size = little_endian(file, 4, 4);
+    if (header.size == 14 && file.size() < 14)
+        return R::failure("The FIT file ends inside its 14-byte header (byte " + std::to_string(file.size()) + ").");
+    if (header.size == 14) {
+        const auto stored = static_cast<std::uint16_t>(little_endian(file, 12, 2));
+        const std::uint16_t computed = crc16(file.substr(0, 12));
+        if (stored != 0 && stored != computed)
+            return R::failure("The FIT header's CRC is " + hex(stored) + " but its bytes give " + hex(computed) +
+                              " (byte 12).");
+    }
+    const std::uint64_t needed = std::uint64_t{header.size} + header.data_size + 2;
+    if (file.size() < needed)
+        return R::failure("The FIT file is cut short: its header announces " + std::to_string(header.data_size) +
+                          " bytes of messages and a CRC, " + std::to_string(needed) + " bytes in all, but it has " +
+                          std::to_string(file.size()) + " (byte " + std::to_string(file.size()) + ").");
+    return header;
+}
+
+}  // namespace trevalo::fit

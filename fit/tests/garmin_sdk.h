@@ -1,0 +1,44 @@
+#pragma once
+
+// Garmin's own FIT SDK (`@garmin/fitsdk`, run with Node.js) as the other end
+// of every file: what it encodes our reader must read, what our writer
+// makes it must decode. Packagers' plain builds have neither: tests skip.
+
+#include "exports/tests/read_back.h"
+
+#include <cctype>
+#include <filesystem>
+#include <string>
+
+namespace trevalo::fit::testing {
+
+// Empty when the SDK can run, else why not.
+inline std::string why_no_sdk()
+{
+    if (std::string(TREVALO_NODE).empty() || !std::filesystem::exists(TREVALO_NODE))
+        return "Node.js is not installed";
+    if (!std::filesystem::exists(TREVALO_SOURCE_DIR "/node_modules/@garmin/fitsdk"))
+        return "Garmin's FIT SDK is not in node_modules (npm ci)";
+    return {};
+}
+
+inline std::string node_script(const char* name)
+{
+    return "'" TREVALO_NODE "' '" TREVALO_SOURCE_DIR "/fit/tests/" + std::string(name) + "'";
+}
+
+// The bytes of the file a script printed in hex; empty when it printed
+// anything else.
+inline std::string from_hex(const std::string& hex)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        const auto digit = [](char c) { return c <= '9' ? c - '0' : c - 'a' + 10; };
+        if (!std::isxdigit(static_cast<unsigned char>(hex[i])) || !std::isxdigit(static_cast<unsigned char>(hex[i + 1])))
+            return {};
+        bytes.push_back(static_cast<char>(digit(hex[i]) * 16 + digit(hex[i + 1])));
+    }
+    return bytes;
+}
+
+}  // namespace trevalo::fit::testing

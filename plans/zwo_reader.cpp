@@ -49,9 +49,12 @@ public:
             read_header();
         while (!xml_.atEnd() && !xml_.hasError())
             xml_.readNext();
-        if (xml_.hasError())
-            return refuse("Not a ZWO workout: the XML is broken at " + here() + ": " +
-                          xml_.errorString().toStdString() + ".");
+        if (xml_.hasError()) {
+            std::string error = xml_.errorString().toStdString();
+            if (!error.ends_with('.'))
+                error += '.';
+            return refuse("Not a ZWO workout: the XML is broken at " + here() + ": " + error);
+        }
         if (root != u"workout_file")
             return refuse("Not a ZWO workout: the file starts with <" + root.toStdString() + "> at " + root_at +
                           ", not with <workout_file>.");

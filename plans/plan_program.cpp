@@ -36,8 +36,8 @@ Result<Imported> plan_program(const Plan& plan, const program::Settings& setting
     Imported imported{resampled->program, plan.notes};
     std::vector<std::string>& notes = imported.notes;
     if (const auto open = marked(plan, *timeline, &TimedStep::open); !open.empty())
-        notes.push_back("These steps end on a button press or a reading rather than a time or a distance, "
-                        "so each runs for " + number_text(kOpenStepSeconds / 60) + " minutes: " + label_list(open) + ".");
+        notes.push_back("These steps end on a button press or a reading rather than a time or a distance, so "
+                        "each runs for " + number_text(kOpenStepSeconds / 60) + " minutes: " + label_list(open) + ".");
     if (const auto borrowed = marked(plan, *timeline, &TimedStep::borrowed); !borrowed.empty())
         notes.push_back("These steps set no speed, so each runs at the speed of the nearest step before it that "
                         "sets one (or, at the start, of the first step that does): " + label_list(borrowed) + ".");

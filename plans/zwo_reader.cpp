@@ -83,7 +83,8 @@ private:
     void read_header()
     {
         while (xml_.readNextStartElement()) {
-            const QStringView name = xml_.name();
+            // A copy: reading the element's text moves the reader on.
+            const QString name = xml_.name().toString();
             const std::string at = here();
             if (name == u"workout") {
                 workout_at_ = at;

@@ -62,12 +62,14 @@ public:
             return refuse("The workout names no sport type, which Zwift reads as a cycling workout: its targets "
                           "are power, not speed.");
         if (sport_ == u"bike")
-            return refuse("This is a cycling workout (sport type \"bike\"): its targets are power, not speed.");
+            return refuse("This is a cycling workout (sport type \"bike\" at " + sport_at_ +
+                          "): its targets are power, not speed.");
         if (sport_ != u"run")
             return refuse("The workout's sport type \"" + sport_.toStdString() + "\" (" + sport_at_ +
                           ") is not a run.");
         if (!problem_.empty())
             return refuse(problem_);
+        workout_.sport_type = sport_.toStdString();
         if (workout_at_.empty())
             return refuse("The file holds no <workout>, so there are no steps to run.");
         return segments();

@@ -91,6 +91,7 @@ TEST(ZwoReader, DistancesThresholdsAndSkippedElements)
         kRun + "<durationType>distance</durationType><thresholdSecPerKm>240</thresholdSecPerKm>"));
     ASSERT_TRUE(given.ok()) << given.error();
     EXPECT_EQ(given->threshold_s_per_km, 240);
+    EXPECT_EQ(given->sport_type, "run");
     const plans::Plan plan = plans::zwo_plan(*given, *given->threshold_s_per_km);
     expect_steps(plan, {{"SteadyState 1", 1000, 15}});
     EXPECT_EQ(plan.steps.at(0).length, plans::Step::Length::Distance);
@@ -123,7 +124,7 @@ TEST(ZwoReader, Refusals)
         {"<html/>", "Not a ZWO workout: the file starts with <html> at line 1, column 7, not with <workout_file>."},
         {"<workout_file>" + kRun + "</workout_file>", "The file holds no <workout>, so there are no steps to run."},
         {zwo("<FreeRide Duration=\"60\"/>", "<sportType>bike</sportType>"),
-         "This is a cycling workout (sport type \"bike\"): its targets are power, not speed."},
+         "This is a cycling workout (sport type \"bike\" at line 3, column 11): its targets are power, not speed."},
         {zwo("<FreeRide Duration=\"60\"/>", ""), "The workout names no sport type, which Zwift reads as a cycling "
                                                 "workout: its targets are power, not speed."},
         {zwo(R"(<textevent message="Go"/>)"), "The <workout> at line 4, column 9 holds no segments to run."},

@@ -12,7 +12,7 @@ namespace {
 // One change of the program: the editor's state before and after it.
 class EditStep : public QUndoCommand {
 public:
-    EditStep(EditHistory& history, program_file::EditSnapshot before, program_file::EditSnapshot after)
+    EditStep(EditHistory& history, program::Program before, program::Program after)
         : QUndoCommand(QStringLiteral("change of the program")), history_(history), before_(std::move(before)),
           after_(std::move(after))
     {
@@ -28,15 +28,15 @@ public:
 
 private:
     EditHistory& history_;
-    program_file::EditSnapshot before_, after_;
+    program::Program before_, after_;
     bool first_ = true;
 };
 
 }  // namespace
 
 EditHistory::EditHistory(QWidget* window, editor::EditModel& model, EditTab& tab)
-    : QObject(window), window_(window), model_(model), tab_(tab), last_(program_file::snapshot(model)),
-      saved_(program_file::current_bytes(model))
+    : QObject(window), window_(window), model_(model), tab_(tab), last_(editor::program_of(model)),
+      saved_(program_file::program_bytes(last_))
 {
     connect(&tab_, &EditTab::changed, this, &EditHistory::changed);
 }
@@ -44,19 +44,19 @@ EditHistory::EditHistory(QWidget* window, editor::EditModel& model, EditTab& tab
 void EditHistory::changed()
 {
     if (!restoring_) {
-        program_file::EditSnapshot now = program_file::snapshot(model_);
+        program::Program now = editor::program_of(model_);
         if (now != last_) {
-            const program_file::EditSnapshot before = std::exchange(last_, now);
+            const program::Program before = std::exchange(last_, now);
             stack_.push(new EditStep(*this, before, now));
         }
     }
     show_modified();
 }
 
-void EditHistory::apply(const program_file::EditSnapshot& state)
+void EditHistory::apply(const program::Program& state)
 {
     restoring_ = true;
-    program_file::restore(model_, state);
+    editor::restore(model_, state);
     tab_.apply_changes();
     restoring_ = false;
     last_ = state;
@@ -65,11 +65,11 @@ void EditHistory::apply(const program_file::EditSnapshot& state)
 
 void EditHistory::mark_saved()
 {
-    saved_ = program_file::current_bytes(model_);
+    saved_ = program_file::program_bytes(editor::program_of(model_));
     show_modified();
 }
 
-bool EditHistory::modified() const { return program_file::current_bytes(model_) != saved_; }
+bool EditHistory::modified() const { return program_file::program_bytes(editor::program_of(model_)) != saved_; }
 
 void EditHistory::show_modified() { window_->setWindowModified(modified()); }
 

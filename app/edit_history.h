@@ -5,7 +5,9 @@
 // forth brings the editor to an earlier state through the model's own
 // handlers, as a user's choices would.
 
-#include "program_file/program_state.h"
+#include "editor/edit_model.h"
+#include "editor/edit_program.h"
+#include "program_file/program_file.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -28,7 +30,7 @@ public:
     bool modified() const;
 
     // Brings the editor to `state`; no step of its own.
-    void apply(const program_file::EditSnapshot& state);
+    void apply(const program::Program& state);
 
 private:
     void changed();
@@ -38,7 +40,7 @@ private:
     editor::EditModel& model_;
     EditTab& tab_;
     QUndoStack stack_;
-    program_file::EditSnapshot last_;
+    program::Program last_;
     program_file::ProgramBytes saved_;
     bool restoring_ = false;
 };

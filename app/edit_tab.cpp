@@ -5,7 +5,9 @@
 #include "app/grid_keyboard.h"
 #include "app/picture_box.h"
 #include "app/pictures.h"
+#include "app/summary_frame.h"
 #include "app/twips.h"
+#include "editor/edit_program.h"
 #include "editor/lamp_keyboard.h"
 
 #include <QComboBox>
@@ -31,6 +33,7 @@ EditTab::EditTab(editor::EditModel& model, const Pictures& pictures, QWidget* pa
     build_selectors();
     build_settings();
     build_picture_sources();
+    summary_ = std::make_unique<SummaryFrame>(this);
     set_tab_order();
 }
 
@@ -199,7 +202,10 @@ void EditTab::apply_all()
         for (Ctl c : {Ctl::Image1, Ctl::Image2})
             apply({{c, k}, all});
     describe_all_lamps();
+    summary_->show(editor::program_of(model_));
 }
+
+EditTab::~EditTab() = default;
 
 void EditTab::apply_changes()
 {
@@ -218,6 +224,7 @@ void EditTab::apply_changes()
         speed_keys_->settle();
         incline_keys_->settle();
     }
+    summary_->show(editor::program_of(model_));
     emit changed();
 }
 

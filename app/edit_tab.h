@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <unordered_map>
 
 class QComboBox;
@@ -20,6 +21,7 @@ class QRadioButton;
 namespace trevalo::app {
 
 class GridKeyboard;
+class SummaryFrame;
 class PictureBox;
 struct Pictures;
 
@@ -27,6 +29,7 @@ class EditTab : public QWidget {
     Q_OBJECT
 public:
     EditTab(editor::EditModel& model, const Pictures& pictures, QWidget* parent = nullptr);
+    ~EditTab() override;
 
     // Brings every control in line with the model; used once after start-up.
     void apply_all();
@@ -78,6 +81,7 @@ private:
     QGroupBox* frame1_ = nullptr;
     QGroupBox* frame2_ = nullptr;
     QGroupBox* frame7_ = nullptr;
+    std::unique_ptr<SummaryFrame> summary_;
     QPushButton* command_save_ = nullptr;
     QPushButton* command_load_ = nullptr;
     GridKeyboard* speed_keys_ = nullptr;

@@ -3,6 +3,7 @@
 #include "app/controls.h"
 #include "app/edit_history.h"
 #include "app/edit_tab.h"
+#include "app/make_program_command.h"
 #include "app/picture_box.h"
 #include "app/pictures.h"
 #include "app/record_tab.h"
@@ -60,6 +61,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     connect(edit_tab_->save_button(), &QPushButton::clicked, save_, &SaveCommand::Command_save_Click);
     load_ = new OpenCommand(this, edit_model_, [this] { edit_tab_->apply_changes(); });
     connect(edit_tab_->load_button(), &QPushButton::clicked, load_, &OpenCommand::Command_load_Click);
+
+    // A whole program arrives as one change: the lists through their handlers,
+    // then the widgets, which reports the change to the history once.
+    const auto program_chosen = [this] {
+        edit_tab_->apply_changes();
+        tabs_->setCurrentIndex(0);
+    };
+    auto* make = new MakeProgramCommand(this, edit_model_, record_view_, program_chosen);
+    connect(record_tab_->make_program_button(), &QPushButton::clicked, make, &MakeProgramCommand::Command_make_Click);
 
     setAcceptDrops(true);
     Form_Load();

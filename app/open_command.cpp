@@ -1,6 +1,7 @@
 #include "app/open_command.h"
 
 #include "editor/edit_model.h"
+#include "editor/edit_program.h"
 #include "program_file/program_file.h"
 #include "program_file/program_reader.h"
 #include "records/file_source.h"
@@ -49,15 +50,15 @@ void OpenCommand::open(const QString& path)
                                (n = source.read(reinterpret_cast<char*>(bytes.data()) + got, bytes.size() - got)) > 0;)
             got += static_cast<std::size_t>(n);
         bytes.resize(got);
-        const program_file::ProgramRead read =
-            program_file::read_program(bytes, model_.model(), model_.unit(), model_.mode());
-        if (read.items) {
-            program_file::choose_program(model_, *read.items);
+        const Result<program::Program> read =
+            program_file::read_program(bytes, {model_.model(), model_.unit(), model_.mode()});
+        if (read) {
+            editor::choose_program(model_, *read);
             applied_();
             emit opened();
             return;
         }
-        refusal = QString::fromStdString(read.refusal);
+        refusal = QString::fromStdString(read.error());
     }
     QMessageBox box(QMessageBox::Warning, QStringLiteral("TREVALO USB AP"),
                     QStringLiteral("The program was not opened.\n\n%1\n\n%2").arg(QDir::toNativeSeparators(path), refusal),

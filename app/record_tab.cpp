@@ -138,6 +138,9 @@ void RecordTab::build_side()
     export_->setEnabled(false);
     auto* exporter = new ExportCommand(this, model_, [this] { return loaded_path_; });
     connect(export_, &QPushButton::clicked, exporter, &ExportCommand::Command_export_Click);
+    // The free area under "Export…": the workout shown becomes the Edit tab's program.
+    make_ = make_button(this, "Command_make", "Make Program\u2026", 6840, 8400, 2775, 495);
+    make_->setEnabled(false);
 
     hscroll1_ = new SampleScrollBar(this);
     hscroll1_->setAccessibleName(QStringLiteral("Samples shown"));
@@ -295,6 +298,7 @@ void RecordTab::apply(std::uint16_t changes)
         combo_date_->setCurrentIndex(model_.selected_date());
         save_charts_->setEnabled(model_.selected_date() >= 0);
         export_->setEnabled(model_.selected_date() >= 0);
+        make_->setEnabled(model_.selected_date() >= 0);
         workouts_->setEnabled(!model_.dates().empty());
     }
     if (changes & records::Summary) {

@@ -49,6 +49,9 @@ public:
     // As the user's move of HScroll1: the samples from `first` on.
     void show_from_sample(int first);
 
+    // "Make Program…", enabled while a workout is shown.
+    QPushButton* make_program_button() const { return make_; }
+
 signals:
     // Another workout or other samples are shown.
     void shown_changed();
@@ -77,6 +80,7 @@ private:
     QGroupBox* result_frame_ = nullptr;
     QAction* save_charts_ = nullptr;
     QPushButton* export_ = nullptr;
+    QPushButton* make_ = nullptr;
     QPushButton* workouts_ = nullptr;
     class WorkoutsWindow* workouts_window_ = nullptr;
     QString loaded_path_;  // the record file shown

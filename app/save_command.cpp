@@ -2,6 +2,7 @@
 
 #include "app/program_writer.h"
 #include "editor/edit_model.h"
+#include "editor/edit_program.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -27,7 +28,8 @@ QString SaveCommand::failure_text(const QString& path, const QString& reason)
 
 bool SaveCommand::Command_save_Click()
 {
-    program_file::fill_buffers(model_.state(), model_.unit(), buffers_);
+    const program::Program program = editor::program_of(model_);
+    program_file::fill_buffers(program, buffers_);
 
     QFileDialog dialog(window_);
     dialog.setObjectName(QStringLiteral("CommonDialog2"));
@@ -44,7 +46,7 @@ bool SaveCommand::Command_save_Click()
     const QString shown = QDir::toNativeSeparators(path);
 
     QString reason;
-    if (!write_program_file(path, program_file::program_bytes(model_.state(), buffers_), &reason)) {
+    if (!write_program_file(path, program_file::program_bytes(program, buffers_), &reason)) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("TREVALO USB AP"), failure_text(shown, reason),
                         QMessageBox::Ok, window_);
         box.setObjectName(QStringLiteral("SaveFailedMessage"));

@@ -1,56 +1,79 @@
 #include "editor/catalogue.h"
 
-#include "editor/number_text.h"
+#include "program/decimal_text.h"
+
+#include <array>
+#include <utility>
 
 namespace trevalo::editor {
 
 namespace {
 
-// A speed list: an optional first item off the step, a run in steps of half a
-// unit, an optional last item off the step. All in tenths; 0 means "none".
-struct SpeedRow {
-    int first;
-    int run_from;
-    int run_to;
-    int last;
-};
-
-// Indexed [unit][mode][model]. In "Silver" every model but "QM-20" gets the
-// "QM-5" list; "R300" never runs in "Silver", the entry is there for safety.
-constexpr SpeedRow kSpeedRows[2][2][3] = {
-    // MPH
-    {{{2, 5, 150, 0}, {0, 5, 135, 138}, {0, 5, 120, 0}},   // General
-     {{2, 5, 75, 0}, {0, 5, 65, 69}, {0, 5, 65, 69}}},     // Silver
-    // KPH
-    {{{3, 5, 240, 0}, {8, 10, 220, 0}, {8, 10, 200, 0}},   // General
-     {{3, 5, 120, 0}, {8, 10, 110, 0}, {8, 10, 110, 0}}},  // Silver
-};
-
-// Items come from whole tenths, never from adding 0.5 repeatedly.
-ItemList make_speed_items(const SpeedRow& row)
+ItemList texts(std::span<const int> values, std::string (*text)(int))
 {
     ItemList items;
-    if (row.first)
-        items.push_back(tenths_text(row.first));
-    for (int tenths = row.run_from; tenths <= row.run_to; tenths += 5)
-        items.push_back(tenths_text(tenths));
-    if (row.last)
-        items.push_back(tenths_text(row.last));
+    for (int v : values)
+        items.push_back(text(v));
     return items;
 }
 
-ItemList make_whole_items(int from, int to)
+std::string whole_text(int value) { return std::to_string(value); }
+
+// Each catalogue list's texts beside the numbers they stand for, made once.
+struct Lists {
+    struct Entry {
+        ItemList items;
+        std::span<const int> values;
+    };
+    std::array<Entry, 12> speed;
+    std::array<Entry, 2> incline;
+    std::array<Entry, 3> time;       // R300 General, QM General, Silver
+    std::array<Entry, 4> weight;     // [unit][r300]
+
+    Lists()
+    {
+        for (int u = 0; u < 2; ++u)
+            for (int md = 0; md < 2; ++md)
+                for (int m = 0; m < 3; ++m) {
+                    const auto v = program::speeds(static_cast<Model>(m), static_cast<Unit>(u), static_cast<Mode>(md)).values;
+                    speed[static_cast<std::size_t>((u * 2 + md) * 3 + m)] = {texts(v, program::tenths_text), v};
+                }
+        for (int md = 0; md < 2; ++md) {
+            const auto v = program::inclines(static_cast<Mode>(md)).values;
+            incline[static_cast<std::size_t>(md)] = {texts(v, whole_text), v};
+        }
+        const std::array<std::pair<Model, Mode>, 3> time_keys{
+            {{Model::R300, Mode::General}, {Model::QM20, Mode::General}, {Model::QM20, Mode::Silver}}};
+        for (std::size_t t = 0; t < time_keys.size(); ++t) {
+            const auto v = program::times(time_keys[t].first, time_keys[t].second).values;
+            time[t] = {texts(v, whole_text), v};
+        }
+        for (int u = 0; u < 2; ++u)
+            for (int r300 = 0; r300 < 2; ++r300) {
+                const auto v = program::weights(r300 ? Model::R300 : Model::QM20, static_cast<Unit>(u)).values;
+                weight[static_cast<std::size_t>(u * 2 + r300)] = {texts(v, whole_text), v};
+            }
+    }
+
+    template <typename F>
+    void each(F f) const
+    {
+        for (const Entry& e : speed) f(e);
+        for (const Entry& e : incline) f(e);
+        for (const Entry& e : time) f(e);
+        for (const Entry& e : weight) f(e);
+    }
+};
+
+const Lists& lists()
 {
-    ItemList items;
-    for (int n = from; n <= to; ++n)
-        items.push_back(std::to_string(n));
-    return items;
+    static const Lists all;
+    return all;
 }
 
 int ix(Model m) { return static_cast<int>(m); }
 int ix(Unit u) { return static_cast<int>(u); }
 int ix(Mode m) { return static_cast<int>(m); }
-
 // The six setting groups of the speed lamps: mode, then (in "General" only)
 // "R300" against the other two, then unit.
 enum class SpeedGroup { GenR300, GenQm, Silver };
@@ -93,50 +116,33 @@ std::string_view file_word(Model model)
     return "R300";
 }
 
-int segments_shown(Model model) { return model == Model::R300 ? 16 : 20; }
-
 const ItemList& speed_items(Model model, Unit unit, Mode mode)
 {
-    static const auto lists = [] {
-        std::array<ItemList, 12> all;
-        for (int u = 0; u < 2; ++u)
-            for (int md = 0; md < 2; ++md)
-                for (int m = 0; m < 3; ++m)
-                    all[(u * 2 + md) * 3 + m] = make_speed_items(kSpeedRows[u][md][m]);
-        return all;
-    }();
-    return lists[(ix(unit) * 2 + ix(mode)) * 3 + ix(model)];
+    return lists().speed[static_cast<std::size_t>((ix(unit) * 2 + ix(mode)) * 3 + ix(model))].items;
 }
 
-const ItemList& incline_items(Mode mode)
-{
-    static const ItemList general = make_whole_items(0, 15);
-    static const ItemList silver = make_whole_items(0, 6);
-    return mode == Mode::General ? general : silver;
-}
+const ItemList& incline_items(Mode mode) { return lists().incline[static_cast<std::size_t>(ix(mode))].items; }
 
 ListWithDefault time_items(Model model, Mode mode)
 {
-    static const ItemList r300 = make_whole_items(5, 99);
-    static const ItemList qm = make_whole_items(20, 99);
-    static const ItemList silver = make_whole_items(12, 99);
-    if (mode == Mode::Silver)
-        return {&silver, 18};
-    if (model == Model::R300)
-        return {&r300, 27};
-    return {&qm, 10};
+    const int t = mode == Mode::Silver ? 2 : model == Model::R300 ? 0 : 1;
+    return {&lists().time[static_cast<std::size_t>(t)].items, program::times(model, mode).default_index};
 }
 
 ListWithDefault weight_items(Model model, Unit unit)
 {
-    static const ItemList lbs_r300 = make_whole_items(70, 400);
-    static const ItemList lbs_qm = make_whole_items(70, 450);
-    static const ItemList kg_r300 = make_whole_items(30, 180);
-    static const ItemList kg_qm = make_whole_items(30, 200);
-    const bool r300 = model == Model::R300;
-    if (unit == Unit::MPH)
-        return {r300 ? &lbs_r300 : &lbs_qm, 84};
-    return {r300 ? &kg_r300 : &kg_qm, 40};
+    const int w = ix(unit) * 2 + (model == Model::R300 ? 1 : 0);
+    return {&lists().weight[static_cast<std::size_t>(w)].items, program::weights(model, unit).default_index};
+}
+
+std::span<const int> item_values(const ItemList& items)
+{
+    std::span<const int> found;
+    lists().each([&](const Lists::Entry& e) {
+        if (&e.items == &items)
+            found = e.values;
+    });
+    return found;
 }
 
 TopLamps top_lamps(Model model, Mode mode)

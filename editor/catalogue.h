@@ -1,23 +1,26 @@
 #pragma once
 
-// The product catalogue: for every treadmill model, display unit and mode,
-// which values the Edit tab offers, their defaults, the lamp steps and which
-// top lamps react to clicks. Constant data; nothing here touches a control.
+// The Edit tab's side of the product catalogue: the item texts of the values
+// that program/catalogue.h offers as numbers, the lamp steps and which top
+// lamps react to clicks. Constant data; nothing here touches a control.
+
+#include "program/catalogue.h"
+#include "program/settings.h"
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace trevalo::editor {
 
-enum class Model : std::uint8_t { QM20 = 0, QM5 = 1, R300 = 2 };
-enum class Unit : std::uint8_t { MPH, KPH };
-enum class Mode : std::uint8_t { General, Silver };
-
-// The items of Combo_type, in order; the position is the model's number.
-inline constexpr std::array<std::string_view, 3> kModelNames{"QM-20", "QM-5", "R300"};
+using program::kModelNames;  // the items of Combo_type; the position is the model's number
+using program::Mode;
+using program::Model;
+using program::segments_shown;
+using program::Unit;
 
 // Combo_type's selected position, read as a model. Anything that is not
 // "QM-20" or "QM-5" counts as "R300", as the default file names do.
@@ -25,8 +28,6 @@ Model model_from_index(int selected_index);
 
 // The word that starts the names proposed by the file dialogs.
 std::string_view file_word(Model model);
-
-int segments_shown(Model model);  // 16 for "R300", 20 otherwise
 
 using ItemList = std::vector<std::string>;
 
@@ -38,10 +39,15 @@ struct ListWithDefault {
 
 // Each function returns a list that lives as long as the program, so callers
 // may compare lists by address: the same address means the same items.
+// The items are the texts of program/catalogue.h's values, in its order.
 const ItemList& speed_items(Model model, Unit unit, Mode mode);
 const ItemList& incline_items(Mode mode);
 ListWithDefault time_items(Model model, Mode mode);
 ListWithDefault weight_items(Model model, Unit unit);
+
+// The numbers the items of a catalogue list stand for: tenths for speeds,
+// whole numbers otherwise. Empty for a list that is not the catalogue's.
+std::span<const int> item_values(const ItemList& items);
 
 struct TopLamps {
     bool speed_enabled;

@@ -1,6 +1,5 @@
 #include "editor/edit_model.h"
 
-#include "editor/number_text.h"
 
 #include <algorithm>
 #include <cassert>
@@ -14,6 +13,15 @@ const ItemList kModelItems(kModelNames.begin(), kModelNames.end());
 // Every lamp level comes from catalogue values, which stay within a column;
 // the clamp keeps a stray value from painting into the next column.
 int column_level(int level) { return std::clamp(level, 0, kLevels - 1); }
+
+// The number the selected item stands for, from the catalogue, not its text.
+int selected_value(const ComboState& c)
+{
+    const std::span<const int> values = item_values(*c.items);
+    return c.selected >= 0 && static_cast<std::size_t>(c.selected) < values.size()
+               ? values[static_cast<std::size_t>(c.selected)]
+               : 0;
+}
 
 }  // namespace
 
@@ -161,14 +169,12 @@ void EditModel::Option_kph_Click() { Apply_setting(); }
 
 void EditModel::Combo_min_Click()
 {
-    state_.set_min = static_cast<std::uint8_t>(
-        whole_from_text(combo_min_.text(combo_min_.selected)).value_or(0));
+    state_.set_min = static_cast<std::uint8_t>(selected_value(combo_min_));
 }
 
 void EditModel::Combo_weight_Click()
 {
-    state_.set_weight = static_cast<std::int16_t>(
-        whole_from_text(combo_weight_.text(combo_weight_.selected)).value_or(0));
+    state_.set_weight = static_cast<std::int16_t>(selected_value(combo_weight_));
 }
 
 // --- Product switch ---------------------------------------------------------
@@ -240,9 +246,7 @@ void EditModel::Image1_Click(int index)
     select(list, speed_lamp_item(model(), unit(), mode(), level));
     if (combo_type_.selected == static_cast<int>(Model::QM20) && combo(list).selected > 0)
         select(list, combo(list).selected + 1);
-    const ComboState& c = combo(list);
-    state_.seg_s[state_.seg_no] =
-        static_cast<std::uint8_t>(tenths_from_text(c.text(c.selected)).value_or(0));
+    state_.seg_s[state_.seg_no] = static_cast<std::uint8_t>(selected_value(combo(list)));
     state_.busy = 0;
 }
 
@@ -252,8 +256,7 @@ void EditModel::Combo_s_Click(int index)
         return;
     state_.busy = 1;
     state_.seg_no = static_cast<std::uint8_t>(index);
-    const ComboState& c = combo_s_[index];
-    state_.seg_s[index] = static_cast<std::uint8_t>(tenths_from_text(c.text(c.selected)).value_or(0));
+    state_.seg_s[index] = static_cast<std::uint8_t>(selected_value(combo_s_[index]));
     const int level = state_.seg_s[index] / speed_step(model(), unit(), mode());
     paint_column(Ctl::Image1, index, level, Lamp::Green);
     state_.busy = 0;
@@ -279,8 +282,7 @@ void EditModel::Combo_i_Click(int index)
         return;
     state_.busy = 1;
     state_.seg_no = static_cast<std::uint8_t>(index);
-    const ComboState& c = combo_i_[index];
-    state_.seg_i[index] = static_cast<std::uint8_t>(whole_from_text(c.text(c.selected)).value_or(0));
+    state_.seg_i[index] = static_cast<std::uint8_t>(selected_value(combo_i_[index]));
     paint_column(Ctl::Image2, index, state_.seg_i[index] / incline_step(mode()), Lamp::Red);
     state_.busy = 0;
 }

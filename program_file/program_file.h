@@ -5,8 +5,7 @@
 // minutes, 20 inclines, 20 speeds in tenths of a mile per hour, 20 speeds in
 // tenths of a kilometre per hour, a final 0.
 
-#include "editor/catalogue.h"
-#include "editor/edit_model.h"
+#include "program/program.h"
 
 #include <array>
 #include <cstdint>
@@ -32,12 +31,12 @@ int kph_to_mph(int tenths);
 int lbs_to_kg(int pounds);
 int kg_to_lbs(int kilograms);
 
-// Converts the program, edited in `unit`, into both units: to the nearest
+// Converts the program, edited in its unit, into both units: to the nearest
 // whole number in double precision, halves to even (1.2 km/h -> 8 tenths mph).
-// Segments 0..19 only.
-void fill_buffers(const editor::EditState& state, editor::Unit unit, FileBuffers& buffers);
+void fill_buffers(const program::Program& program, FileBuffers& buffers);
 
 // The file's bytes for the program and its filled buffers.
-ProgramBytes program_bytes(const editor::EditState& state, const FileBuffers& buffers);
+ProgramBytes program_bytes(const program::Program& program, const FileBuffers& buffers);
+ProgramBytes program_bytes(const program::Program& program);
 
 }  // namespace trevalo::program_file

@@ -1,6 +1,6 @@
 #include "program_file/program_reader.h"
 
-#include "editor/number_text.h"
+#include "program/decimal_text.h"
 #include "program_file/program_file.h"
 
 #include <algorithm>
@@ -9,46 +9,25 @@ namespace trevalo::program_file {
 
 namespace {
 
-using editor::ItemList;
-using editor::Mode;
-using editor::Model;
-using editor::Unit;
+using program::Mode;
+using program::Model;
+using program::Unit;
 
-// The position of the item that reads as `value`, if the list offers it.
-template <typename Read>
-std::optional<int> position_of(const ItemList& items, int value, Read read)
+std::string settings_text(const program::Settings& s)
 {
-    const auto found = std::find_if(items.begin(), items.end(),
-                                    [&](const std::string& item) { return read(item) == value; });
-    if (found == items.end())
-        return std::nullopt;
-    return static_cast<int>(found - items.begin());
+    return "the " + std::string(program::model_name(s.model)) + " in " + std::string(program::mode_name(s.mode)) +
+           " mode";
 }
 
-std::string settings_text(Model model, Mode mode)
+Result<program::Program> refuse(std::string what)
 {
-    return "the " + std::string(editor::kModelNames[static_cast<std::size_t>(model)]) + " in " +
-           (mode == Mode::General ? "General" : "Silver") + " mode";
+    return Result<program::Program>::failure(what +
+                                             "\n\nThe program may have been made for another model, unit or mode.");
 }
 
-ProgramRead refuse(std::string what)
-{
-    return {std::nullopt, what + "\n\nThe program may have been made for another model, unit or mode."};
-}
-
-ProgramRead refuse_shape(std::string what) { return {std::nullopt, std::move(what)}; }
+Result<program::Program> refuse_shape(std::string what) { return Result<program::Program>::failure(std::move(what)); }
 
 }  // namespace
-
-void choose_program(editor::EditModel& model, const ProgramItems& items)
-{
-    for (int i = 0; i < editor::segments_shown(model.model()); ++i) {
-        model.select({editor::Ctl::Combo_s, i}, items.speed[static_cast<std::size_t>(i)]);
-        model.select({editor::Ctl::Combo_i, i}, items.incline[static_cast<std::size_t>(i)]);
-    }
-    model.select({editor::Ctl::Combo_min}, items.time);
-    model.select({editor::Ctl::Combo_weight}, items.weight);
-}
 
 std::string size_refusal(std::uint64_t size)
 {
@@ -61,7 +40,7 @@ bool has_program_shape(std::span<const std::uint8_t> bytes)
     return bytes.size() == kFileSize && bytes.back() == 0;
 }
 
-ProgramRead read_program(std::span<const std::uint8_t> bytes, Model model, Unit unit, Mode mode)
+Result<program::Program> read_program(std::span<const std::uint8_t> bytes, const program::Settings& s)
 {
     if (bytes.size() != kFileSize)
         return refuse_shape(size_refusal(bytes.size()));
@@ -78,41 +57,35 @@ ProgramRead read_program(std::span<const std::uint8_t> bytes, Model model, Unit 
     for (int i = 0; i < 20; ++i) {
         const int mph = bytes[static_cast<std::size_t>(24 + i)], kph = bytes[static_cast<std::size_t>(44 + i)];
         if (kph != mph_to_kph(mph) && mph != kph_to_mph(kph))
-            return refuse_shape("Segment " + std::to_string(i + 1) + ": " + editor::tenths_text(mph) + " MPH and " +
-                                editor::tenths_text(kph) + " KPH disagree: the file is damaged.");
+            return refuse_shape("Segment " + std::to_string(i + 1) + ": " + program::tenths_text(mph) + " MPH and " +
+                                program::tenths_text(kph) + " KPH disagree: the file is damaged.");
     }
 
-    const auto whole = [](const std::string& item) { return editor::whole_from_text(item); };
-    const auto tenths = [](const std::string& item) { return editor::tenths_from_text(item); };
-    const std::string settings = settings_text(model, mode);
-    const char* unit_name = unit == Unit::MPH ? "MPH" : "KPH";
-    ProgramItems items;
-    for (int i = 0; i < editor::segments_shown(model); ++i) {
-        const int speed = bytes[static_cast<std::size_t>((unit == Unit::MPH ? 24 : 44) + i)];
+    const std::string settings = settings_text(s);
+    const char* unit_name = s.unit == Unit::MPH ? "MPH" : "KPH";
+    program::Program p = program::default_program(s);
+    for (int i = 0; i < program::segments_shown(s.model); ++i) {
+        const int speed = bytes[static_cast<std::size_t>((s.unit == Unit::MPH ? 24 : 44) + i)];
         const int incline = bytes[static_cast<std::size_t>(4 + i)];
-        const auto s = position_of(editor::speed_items(model, unit, mode), speed, tenths);
-        if (!s)
-            return refuse("Segment " + std::to_string(i + 1) + ": " + editor::tenths_text(speed) + " " + unit_name +
+        if (!program::position_of(program::speeds(s.model, s.unit, s.mode).values, speed))
+            return refuse("Segment " + std::to_string(i + 1) + ": " + program::tenths_text(speed) + " " + unit_name +
                           " is not offered by " + settings + ".");
-        const auto n = position_of(editor::incline_items(mode), incline, whole);
-        if (!n)
+        if (!program::position_of(program::inclines(s.mode).values, incline))
             return refuse("Segment " + std::to_string(i + 1) + ": an incline of " + std::to_string(incline) +
                           " % is not offered by " + settings + ".");
-        items.speed[static_cast<std::size_t>(i)] = *s;
-        items.incline[static_cast<std::size_t>(i)] = *n;
+        p.speed[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(speed);
+        p.incline[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(incline);
     }
-    const auto time = position_of(*editor::time_items(model, mode).items, bytes[3], whole);
-    if (!time)
+    if (!program::position_of(program::times(s.model, s.mode).values, bytes[3]))
         return refuse("A workout time of " + std::to_string(bytes[3]) + " minutes is not offered by " + settings +
                       ".");
-    const int weight_value = unit == Unit::MPH ? lbs : kg;
-    const auto weight = position_of(*editor::weight_items(model, unit).items, weight_value, whole);
-    if (!weight)
-        return refuse("A weight of " + std::to_string(weight_value) + (unit == Unit::MPH ? " LBS" : " KG") +
+    const int weight = s.unit == Unit::MPH ? lbs : kg;
+    if (!program::position_of(program::weights(s.model, s.unit).values, weight))
+        return refuse("A weight of " + std::to_string(weight) + (s.unit == Unit::MPH ? " LBS" : " KG") +
                       " is not offered by " + settings + ".");
-    items.time = *time;
-    items.weight = *weight;
-    return {items, {}};
+    p.minutes = bytes[3];
+    p.weight = weight;
+    return p;
 }
 
 }  // namespace trevalo::program_file

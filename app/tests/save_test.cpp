@@ -2,7 +2,8 @@
 
 #include "window_helpers.h"
 
-#include "program_file/program_state.h"
+#include "editor/edit_program.h"
+#include "program_file/program_file.h"
 
 #include <QDir>
 
@@ -14,7 +15,7 @@ protected:
     // What the program file module makes of what the editor holds.
     QByteArray program() const
     {
-        const program_file::ProgramBytes bytes = program_file::current_bytes(window.edit_model());
+        const program_file::ProgramBytes bytes = program_file::program_bytes(editor::program_of(window.edit_model()));
         return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
     }
     QString save(const Answer& answer)

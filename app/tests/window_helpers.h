@@ -2,7 +2,9 @@
 
 #include "app/form1.h"
 #include "app/picture_box.h"
+#include "editor/edit_program.h"
 #include "editor/lamp_keyboard.h"
+#include "editor/summary_captions.h"
 #include "records/tests/record_file_builder.h"
 
 #include <QAction>
@@ -244,6 +246,11 @@ inline void expect_edit_tab_shows_model(const Form1& window)
             }
         }
     }
+    const editor::SummaryCaptions summary = editor::summary_captions(editor::program_of(model));
+    EXPECT_EQ((QStringList{text(window, "Label_sum_segment"), text(window, "Label_sum_distance"),
+                           text(window, "Label_sum_speed"), text(window, "Label_sum_climb")}),
+              (QStringList{QString::fromStdString(summary.segment), QString::fromStdString(summary.distance),
+                           QString::fromStdString(summary.speed), QString::fromStdString(summary.climb)}));
 }
 
 // Every control of the Record tab that a load, a choice or a scroll changes

@@ -4,7 +4,7 @@
 
 #include "window_helpers.h"
 
-#include "program_file/program_state.h"
+#include "editor/edit_program.h"
 
 #include <QAccessible>
 
@@ -26,7 +26,7 @@ protected:
     {
         return QAccessible::queryAccessibleInterface(control(window, name))->text(kind);
     }
-    program_file::EditSnapshot now() const { return program_file::snapshot(window.edit_model()); }
+    program::Program now() const { return editor::program_of(window.edit_model()); }
 };
 using Access = WindowSettings;
 using EditHistory = WindowSettings;
@@ -103,7 +103,7 @@ TEST_F(Access, LampsAndListsTellWhatTheyAre)
 // and redo all the end, settings and program alike, on every control.
 TEST_F(EditHistory, UndoAllGivesTheStartAndRedoAllTheEnd)
 {
-    const program_file::EditSnapshot start = now();
+    const program::Program start = now();
     EXPECT_FALSE(window.isWindowModified());
     std::mt19937 random(7);
     auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
@@ -117,7 +117,7 @@ TEST_F(EditHistory, UndoAllGivesTheStartAndRedoAllTheEnd)
         default: click(window, pick(2) ? "Option_kph" : "Option_mph"); break;
         }
     }
-    const program_file::EditSnapshot end = now();
+    const program::Program end = now();
     ASSERT_NE(end, start);
     EXPECT_TRUE(window.isWindowModified());
 

@@ -1,7 +1,7 @@
 #include "model_helpers.h"
 
 #include "editor/lamp_keyboard.h"
-#include "editor/number_text.h"
+#include "program/decimal_text.h"
 
 #include <gtest/gtest.h>
 
@@ -97,7 +97,7 @@ void check_grid(EditModel& m, Ctl grid, const LampValues& lamps, const std::stri
     const bool speed = grid == Ctl::Image1;
     const Ctl list = speed ? Ctl::Combo_s : Ctl::Combo_i;
     const auto value = [&](int segment) -> int { return speed ? m.state().seg_s[segment] : m.state().seg_i[segment]; };
-    const auto text = [speed](int v) { return speed ? tenths_text(v) : std::to_string(v); };
+    const auto text = [speed](int v) { return speed ? program::tenths_text(v) : std::to_string(v); };
     const int top = m.combo({list, 0}).count() - 1;
     int above = 256;
     int lit = kLevels - 1;
@@ -267,13 +267,6 @@ TEST(ProductSwitch, AChangeOfSettingsStartsAFreshProgram)
         // The edits differ from the defaults, so this also proves them thrown away.
         EXPECT_EQ(snapshot(m), snapshot(started(model, unit, mode)));
     }
-}
-
-// Item texts are the treadmill's, whatever the desktop's regional settings.
-TEST(NumberText, ReadsOnlyPlainDecimalText)
-{
-    for (const char* text : {"1,5", "", " 5", "5x"})
-        EXPECT_EQ(tenths_from_text(text), std::nullopt) << '"' << text << '"';
 }
 
 }  // namespace

@@ -57,6 +57,22 @@ struct Loaded {
     std::optional<LoadError> error;
 };
 
+// A 20-minute workout whose speed and incline change at whole minutes:
+// 3 mph (or km/h) climbing by half each minute, inclines 0 to 15 and on. The
+// time display counts up from 00:00, or down from 20:00.
+inline std::string twenty_minutes(bool down, const std::string& weight, const std::string& unit)
+{
+    const auto two_digits = [](int n) { return std::string{char('0' + n / 10), char('0' + n % 10)}; };
+    RecordFile file;
+    file.header().weight(weight, unit);
+    for (int k = 0; k <= 20; ++k) {
+        const int tenths = 30 + 5 * (k % 20);
+        const std::string speed = (tenths < 100 ? " " : "") + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+        file.sample({two_digits(down ? 20 - k : k), "00", "000", "000", two_digits(k % 16), "0.00", speed});
+    }
+    return file.text();
+}
+
 // Fed in chunks of `chunk` bytes, which may cut a line or a CR LF pair anywhere.
 inline Loaded load(const std::string& file, std::size_t chunk = SIZE_MAX)
 {

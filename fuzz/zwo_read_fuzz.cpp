@@ -1,0 +1,46 @@
+// Any bytes given as a ZWO file: refused with words, or read into a plan
+// at a fixed threshold pace and imported under one of the settings, where
+// the import is refused with words or gives a program the settings offer.
+
+#include "plans/plan_program.h"
+#include "plans/zwo_plan.h"
+#include "plans/zwo_reader.h"
+#include "program/program.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+using namespace trevalo;
+
+namespace {
+
+void check(bool holds)
+{
+    if (!holds)
+        __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const Result<plans::ZwoWorkout> read = plans::read_zwo(bytes);
+    check(read.ok() != !read.error().empty());
+    if (!read)
+        return 0;
+    check(!read->segments.empty());
+    const plans::Plan plan = plans::zwo_plan(*read, 300);
+    check(!plan.steps.empty() && plan.steps.size() <= static_cast<std::size_t>(plans::kZwoMostSteps));
+    // The size picks the settings, so that the corpus visits all of them.
+    const program::Settings& settings = program::kAllSettings[size % program::kAllSettings.size()];
+    const Result<plans::Imported> imported = plans::plan_program(plan, settings, 70);
+    check(imported.ok() != !imported.error().empty());
+    if (!imported)
+        return 0;
+    check(imported->program.settings == settings && program::is_offered(imported->program));
+    for (const std::string& note : imported->notes)
+        check(!note.empty());
+    return 0;
+}

@@ -1,0 +1,84 @@
+#include "plans/zwo_plan.h"
+
+#include <cmath>
+#include <string_view>
+
+namespace trevalo::plans {
+
+namespace {
+
+std::string_view kind_name(ZwoSegment::Kind kind)
+{
+    switch (kind) {
+    case ZwoSegment::Kind::SteadyState: return "SteadyState";
+    case ZwoSegment::Kind::Warmup: return "Warmup";
+    case ZwoSegment::Kind::Cooldown: return "Cooldown";
+    case ZwoSegment::Kind::Ramp: return "Ramp";
+    case ZwoSegment::Kind::IntervalsT: return "IntervalsT";
+    case ZwoSegment::Kind::FreeRide: break;
+    }
+    return "FreeRide";
+}
+
+struct Speeds {
+    double threshold_s_per_km;
+    // A share of 1 runs a kilometre in the threshold's seconds.
+    std::optional<double> of(std::optional<double> share) const
+    {
+        if (!share || !std::isfinite(threshold_s_per_km) || !(threshold_s_per_km > 0))
+            return std::nullopt;
+        return 1000 * *share / threshold_s_per_km;
+    }
+};
+
+}  // namespace
+
+Plan zwo_plan(const ZwoWorkout& workout, double threshold_s_per_km)
+{
+    const Speeds speeds{threshold_s_per_km};
+    const Step::Length length =
+        workout.duration_type == ZwoDuration::Distance ? Step::Length::Distance : Step::Length::Time;
+    Plan plan;
+    plan.name = workout.name;
+    // The segment kind and position name a step, as the runner sees the
+    // blocks in Zwift's editor: "IntervalsT 3 on".
+    for (const ZwoSegment& segment : workout.segments) {
+        const std::string name = std::string(kind_name(segment.kind)) + " " + std::to_string(segment.position);
+        Step step;
+        step.name = name;
+        step.number = segment.position;
+        step.length = length;
+        step.amount = segment.duration;
+        step.speed_mps = speeds.of(segment.power);
+        step.incline_pct = segment.incline_pct;
+        switch (segment.kind) {
+        case ZwoSegment::Kind::Warmup:
+        case ZwoSegment::Kind::Cooldown:
+        case ZwoSegment::Kind::Ramp: step.end_speed_mps = speeds.of(segment.end_power); break;
+        case ZwoSegment::Kind::IntervalsT: {
+            Step off = step;
+            step.name += " on";
+            off.name += " off";
+            off.amount = segment.off_duration;
+            off.speed_mps = speeds.of(segment.off_power);
+            for (int i = 0; i < segment.repeat; ++i) {
+                plan.steps.push_back(step);
+                plan.steps.push_back(off);
+            }
+            continue;
+        }
+        case ZwoSegment::Kind::SteadyState:
+        case ZwoSegment::Kind::FreeRide: break;
+        }
+        plan.steps.push_back(std::move(step));
+    }
+    if (!workout.skipped.empty()) {
+        std::string list;
+        for (const std::string& element : workout.skipped)
+            list += (list.empty() ? "" : ", ") + element;
+        plan.notes.push_back("Left out, as this tool does not know what they ask of a run: " + list + ".");
+    }
+    return plan;
+}
+
+}  // namespace trevalo::plans

@@ -1,6 +1,7 @@
 #include "imports/workout_import.h"
 
 #include "fit/fit_workout_writer.h"
+#include "fit/tests/garmin_sdk.h"
 #include "program/tests/random_program.h"
 #include "program_file/program_file.h"
 
@@ -80,6 +81,43 @@ TEST(WorkoutImport, AZwiftPaceComesFromTheFileOrTheRunner)
         EXPECT_EQ(made->program.minutes, 20);
         EXPECT_EQ(made->program.weight, 70);
     }
+}
+
+// A plan as Garmin Connect hands it out, encoded by Garmin's own SDK: a
+// warm-up, four repeats of a fast 1200 m and 150 s of recovery, a
+// cool-down. 50 minutes: on a QM-20 20 segments of 150 s, each step on
+// segment bounds, so every segment is one step's speed, to the nearest
+// half km/h (2.6 m/s is 9.36 km/h: 9.5; 4.0 m/s 14.4: 14.5; 2.0 m/s 7.2: 7;
+// 2.5 m/s 9).
+TEST(WorkoutImport, AGarminEncodedIntervalWorkoutBecomesItsSegments)
+{
+    if (const std::string why = fit::testing::why_no_sdk(); !why.empty())
+        GTEST_SKIP() << why;
+    const std::string json = R"({"name": "4x1200", "incline": true, "steps": [
+        {"wktStepName": "Warm up", "durationType": "time", "durationValue": 600000, "targetType": "speed",
+         "targetValue": 0, "customTargetValueLow": 2500, "customTargetValueHigh": 2700, "incline": 10},
+        {"wktStepName": "Fast", "durationType": "distance", "durationValue": 120000, "targetType": "speed",
+         "targetValue": 0, "customTargetValueLow": 3900, "customTargetValueHigh": 4100, "incline": 20},
+        {"wktStepName": "Easy", "durationType": "time", "durationValue": 150000, "targetType": "speed",
+         "targetValue": 0, "customTargetValueLow": 2000, "customTargetValueHigh": 2000},
+        {"durationType": "repeatUntilStepsCmplt", "durationValue": 1, "targetValue": 4},
+        {"wktStepName": "Cool down", "durationType": "time", "durationValue": 600000, "targetType": "speed",
+         "targetValue": 0, "customTargetValueLow": 2400, "customTargetValueHigh": 2600}]})";
+    const auto [status, hex] = exports::testing::read_back(fit::testing::node_script("encode_workout.mjs"), {json});
+    const std::string bytes = fit::testing::from_hex(hex);
+    ASSERT_TRUE(status == 0 && !bytes.empty()) << hex;
+    const auto file = read_workout_file(bytes, "4x1200.fit");
+    ASSERT_TRUE(file) << file.error();
+    const auto made = workout_program(*file, {program::Model::QM20, program::Unit::KPH, program::Mode::General}, 80);
+    ASSERT_TRUE(made) << made.error();
+    const program::Program& p = made->program;
+    EXPECT_EQ(std::vector<int>(p.speed.begin(), p.speed.end()),
+              (std::vector<int>{95, 95, 95, 95, 145, 145, 70, 145, 145, 70, 145, 145, 70, 145, 145, 70, 90, 90, 90, 90}));
+    EXPECT_EQ(std::vector<int>(p.incline.begin(), p.incline.end()),
+              (std::vector<int>{1, 1, 1, 1, 2, 2, 0, 2, 2, 0, 2, 2, 0, 2, 2, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(p.minutes, 50);
+    EXPECT_EQ(p.weight, 80);
+    EXPECT_EQ(made->notes, std::vector<std::string>{});
 }
 
 }  // namespace

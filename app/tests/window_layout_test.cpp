@@ -67,6 +67,12 @@ TEST_F(WindowLayout, EveryTextFitsItsControlForEveryModelAndUnit)
             click(window, unit);
             ASSERT_TRUE(control<QRadioButton>(window, unit)->isChecked());
             expect_texts_fit(window);
+            // The longest summary: every value at the end of its list.
+            for (int i = 0; i < editor::segments_shown(window.edit_model().model()); ++i)
+                for (const char* list : {"Combo_s", "Combo_i"})
+                    QTest::keyClick(control(window, element(list, i)), Qt::Key_End);
+            QTest::keyClick(control(window, "Combo_min"), Qt::Key_End);
+            expect_texts_fit(window);
         }
     }
 }

@@ -1,11 +1,11 @@
 // Importing a day-long FIT activity: 86,400 records, one a second, as this
 // tool exports them (speed, grade, distance and a pulse in each), from the
-// bytes to the readings a program is resampled from.
+// bytes to the program that IMPORT chooses in the lists.
 //
 // usage: fit_import_bench [benchmark options]
 
 #include "exports/fit_encoder.h"
-#include "fit/fit_import.h"
+#include "imports/workout_import.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,15 +27,19 @@ std::string day_long_activity()
 void ImportDayLongActivity(benchmark::State& state)
 {
     const std::string file = day_long_activity();
+    using namespace trevalo;
     std::size_t readings = 0;
     for (auto _ : state) {
-        const auto imported = trevalo::fit::fit_import(file);
-        if (!imported) {
-            state.SkipWithError(imported.error().c_str());
+        const auto read = imports::read_workout_file(file, "day.fit");
+        const auto made = read ? imports::workout_program(*read, {program::Model::QM20, program::Unit::KPH,
+                                                                  program::Mode::General}, 70)
+                               : Result<plans::Imported>::failure(read.error());
+        if (!made) {
+            state.SkipWithError(made.error().c_str());
             return;
         }
-        readings = std::get<trevalo::fit::ActivityReadings>(*imported).readings.size();
-        benchmark::DoNotOptimize(readings);
+        readings = std::get<fit::ActivityReadings>(read->content).readings.size();
+        benchmark::DoNotOptimize(made->program);
     }
     state.SetLabel(std::to_string(readings) + " readings from " + std::to_string(file.size() / 1024) + " KiB");
 }

@@ -127,7 +127,8 @@ std::vector<std::string> describe_segments(const std::vector<Beyond>& beyond, Be
     }
     std::vector<std::string> paragraphs;
     const bool speed = what == Beyond::What::Speed;
-    const std::string unit = speed ? " " + std::string(unit_name(s.unit)) : " %";
+    std::string unit = " ";
+    unit += speed ? unit_name(s.unit) : "%";
     for (const auto& [taken, g] : by_taken) {
         const double end = speed ? taken / 10.0 : taken;
         const bool higher = g.farthest > end;

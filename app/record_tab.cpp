@@ -2,6 +2,7 @@
 
 #include "app/chart_image.h"
 #include "app/controls.h"
+#include "app/dialog_folders.h"
 #include "app/export_command.h"
 #include "app/line_layer.h"
 #include "app/load_progress.h"
@@ -175,8 +176,8 @@ void RecordTab::Command_open_Click()
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilter(QStringLiteral("Record Files(*.cus)"));
-    dialog->selectFile(proposed_name_());
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    if (exec_in_kind_folder(*dialog, folders::kRecordFiles, proposed_name_()) != QDialog::Accepted ||
+        dialog->selectedFiles().isEmpty())
         return;
     load(dialog->selectedFiles().constFirst());
 }
@@ -252,7 +253,7 @@ void RecordTab::save_charts()
 
     const std::optional<QString> path = ask_save_path(this, QStringLiteral("ChartImageDialog"),
                                                       QStringLiteral("PNG images (*.png)"), QStringLiteral("png"),
-                                                      QStringLiteral("charts"));
+                                                      QStringLiteral("charts"), folders::kChartPictures);
     if (!path)
         return;
     QString reason;

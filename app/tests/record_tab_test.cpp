@@ -228,6 +228,55 @@ TEST_F(RecordPage, ExportAsksForTheStartWhenTheDateLineIsNoDate)
     EXPECT_EQ(answering(clicking(window, "Command_export"), {start, cancel}), 2);
 }
 
+// Each dialog starts where its kind of file was last chosen (SAVE and OPEN
+// share programs, Export and Export All share exports); a kind never used
+// since these folders were made starts in none of them.
+TEST_F(RecordPage, EachFileDialogStartsWhereItsKindOfFileWasLastChosen)
+{
+    for (const char* kind : {"programs", "records", "exports", "pictures"})
+        ASSERT_TRUE(QDir(folder.path()).mkdir(kind));
+    write("records/R300_REC.cus", workout("2026/03/01 07:30", "LBS", {" 2.0"}));
+    const auto pressing = [this](const char* name) {
+        return [this, name] { control<QPushButton>(window, name)->click(); };
+    };
+    const auto all_workouts = [this] {
+        click(window, "Command_workouts");
+        control<QPushButton>(*control(window, "Table_workouts")->window(), "Command_export_all")->click();
+    };
+    const std::function<void()> charts = [this] { control(window, "Frame3_Record")->actions().value(0)->trigger(); };
+    const struct {
+        std::function<void()> trigger;
+        const char* dialog;
+        QString starts;  // empty: in none of the folders made here
+        QString chosen;  // cancelled when empty
+    } steps[] = {
+        {pressing("Command_save"), "CommonDialog2", "", "programs/R300.cus"},
+        {pressing("Command_load"), "CommonDialog3", "programs", ""},
+        {pressing("Command_open"), "CommonDialog1", "", "records/R300_REC.cus"},
+        {pressing("Command_export"), "CommonDialog4", "", "exports/run.fit"},
+        {charts, "ChartImageDialog", "", "pictures/charts.png"},
+        {all_workouts, "ExportAllDialog", "exports", ""},
+        {pressing("Command_save"), "CommonDialog2", "programs", ""},
+        {pressing("Command_open"), "CommonDialog1", "records", ""},
+        {charts, "ChartImageDialog", "pictures", ""},
+    };
+    for (const auto& step : steps) {
+        through_file_dialog(step.trigger, step.dialog, [&](QWidget* dialog) {
+            const QString start = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
+            if (step.starts.isEmpty()) {
+                EXPECT_FALSE(start.startsWith(folder.path() + "/")) << step.dialog << " in " << start.toStdString();
+            } else {
+                EXPECT_EQ(start, folder.filePath(step.starts)) << step.dialog;
+            }
+            step.chosen.isEmpty() ? cancel(dialog) : choose(folder.filePath(step.chosen))(dialog);
+        });
+    }
+    EXPECT_EQ(view().dates().size(), 1u);
+    EXPECT_EQ(QDir(folder.filePath("exports")).entryList(QDir::Files) +
+                  QDir(folder.filePath("pictures")).entryList(QDir::Files),
+              (QStringList{"run.fit", "charts.png"}));
+}
+
 // The table lists every workout; a row shows its workout on the Record tab,
 // a click on the whole-workout chart moves the samples shown there.
 TEST_F(RecordPage, AllWorkoutsChoosesAWorkoutAndMovesItsSamples)

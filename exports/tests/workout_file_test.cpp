@@ -1,10 +1,13 @@
 #include "exports/fit_encoder.h"
+#include "exports/tcx_writer.h"
 #include "exports/tests/read_back.h"
 #include "exports/workout_file.h"
 #include "records/record_reader.h"
 #include "records/tests/record_file_builder.h"
 
 #include <gtest/gtest.h>
+
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <memory>
@@ -53,6 +56,32 @@ TEST(WorkoutFile, ARecordBecomesAWorkoutInSiUnits)
                   "elapsed_s,time_s,calories_kcal,pulse_bpm,incline_percent,distance,speed,unit\r\n0," +
                       c.first_time_s + ",0,30,2,0,6," + c.name + "\r\n600," + c.last_time_s + ",0,120,2,1,6," +
                       c.name + "\r\n");
+    }
+}
+
+// A steady 6 mph whose log runs ahead (2.02 miles in 20 minutes) tells
+// fitness tools an average of 6 mph, as the Record tab does, not more than
+// the maximum; one that runs behind keeps its own average. The FIT session
+// and lap take both from the same workout as the TCX lap.
+TEST(WorkoutFile, TheAverageSpeedExportedNeverExceedsTheMaximum)
+{
+    for (const auto& [distance, mph, tcx_average] : {std::tuple{"2.02", 6.0, "2.682"}, {"1.90", 5.7, "2.548"}}) {
+        records::testing::RecordFile file;
+        file.header().weight("150", "LBS").sample({.speed = " 6.0"});
+        file.sample({.minutes = "10", .distance = "1.00", .speed = " 6.0"});
+        file.sample({.minutes = "20", .distance = distance, .speed = " 6.0"});
+        const auto l = records::testing::load(file.text());
+        ASSERT_FALSE(l.error);
+        const Workout w = workout_from_record(*l.store, 0, 1772346600);
+        EXPECT_NEAR(w.average_speed_mps, mph * 0.44704, 1e-9) << distance;
+        EXPECT_NEAR(w.max_speed_mps, 6 * 0.44704, 1e-9) << distance;
+        const QString tcx = QString::fromUtf8(write_tcx(w));
+        const auto value = [&tcx](const char* element) {
+            return QRegularExpression(QStringLiteral("<%1>([^<]*)<").arg(QLatin1String(element))).match(tcx).captured(1);
+        };
+        EXPECT_EQ((std::pair{value("ns3:AvgSpeed"), value("MaximumSpeed")}),
+                  (std::pair{QString(tcx_average), QString("2.682")}))
+            << distance;
     }
 }
 

@@ -119,7 +119,8 @@ TEST(RecordView, ACancelledLoadChangesNothing)
 const std::string kDash = "\xE2\x80\x93";
 
 // Counting up with pulses below 40 left out, counting down without a pulse,
-// and no samples.
+// no samples, and a distance display ahead of the speed display: the average
+// is the maximum, not more.
 TEST(WorkoutStatistics, ProgressCaptionsAndTableRowsInEachWorkoutsUnit)
 {
     RecordFile file;
@@ -128,6 +129,8 @@ TEST(WorkoutStatistics, ProgressCaptionsAndTableRowsInEachWorkoutsUnit)
     file.header("2026/03/02 18:00").weight(" 70", " KG").line("30:00 200 000 10 5.00  9.6");
     file.line("20:00 150  -5 10 4.00 10.4").line("05:00 040 000 00 1.50 3.55");
     file.header("2026/03/03 06:00").weight(" 70", " KG");
+    file.header("2026/03/04 06:00").weight("150", "LBS").line("00:00 000 000 00 0.00  6.0");
+    file.line("10:00 050 000 00 1.01  6.0").line("20:00 100 000 00 2.02  6.0");
     const auto l = testing::load(file.text());
     ASSERT_FALSE(l.error);
     const std::string c = kFullWidthColon;
@@ -148,6 +151,10 @@ TEST(WorkoutStatistics, ProgressCaptionsAndTableRowsInEachWorkoutsUnit)
          {"Avg speed" + c + kDash, "Max speed" + c + kDash, "Avg pace" + c + kDash, "Avg pulse" + c + kDash,
           "Max pulse" + c + kDash, "Climb" + c + "0 m"},
          {"2026/03/03 06:00", "0:00", "0 km", "0 kcal", kDash, kDash, kDash, "70 kg", "0"}},
+        {{0, 600, 1200}, {0, 1.01, 2.02},
+         {"Avg speed" + c + "6 MPH", "Max speed" + c + "6 MPH", "Avg pace" + c + "10:00 /mile",
+          "Avg pulse" + c + kDash, "Max pulse" + c + kDash, "Climb" + c + "0 ft"},
+         {"2026/03/04 06:00", "20:00", "2.02 mi", "100 kcal", "6 mph", kDash, kDash, "150 lb", "3"}},
     };
     // Every reading is kept as read, also one that does not pack.
     const RawSample a = l.store->raw(0, 2), b = l.store->raw(1, 1);
@@ -157,21 +164,23 @@ TEST(WorkoutStatistics, ProgressCaptionsAndTableRowsInEachWorkoutsUnit)
               (std::array{1200.0, 150.0, -5.0, 10.0, 4.0, 10.4}));
     EXPECT_EQ(l.store->raw(1, 2).speed, 3.55);  // hundredths, where the usual shape has tenths
     const std::vector<WorkoutRow> rows = workouts_table(l.names, *l.store);
-    ASSERT_EQ(rows.size(), 3u);
-    for (int r = 0; r < 3; ++r) {
+    ASSERT_EQ(rows.size(), 4u);
+    for (int r = 0; r < 4; ++r) {
         const auto& w = workouts[r];
         for (std::size_t i = 0; i < w.elapsed.size(); ++i) {
             const Progress p = sample_progress(*l.store, r, static_cast<int>(i));
             EXPECT_EQ(std::pair(p.elapsed_s, p.distance), std::pair(w.elapsed[i], w.distance[i])) << r << ", " << i;
         }
-        EXPECT_EQ(statistics_captions(workout_statistics(*l.store, r), r == 0), w.captions) << r;
+        EXPECT_EQ(statistics_captions(workout_statistics(*l.store, r), RecordStore::imperial(l.store->record(r))),
+                  w.captions)
+            << r;
         for (int column = 0; column < kWorkoutColumns; ++column)
             EXPECT_EQ(workout_cell(rows[r], column), w.cells[column]) << r << ", " << column;
     }
     // A missing value sorts before every other.
     EXPECT_LT(workout_sort_key(rows[1], 5), workout_sort_key(rows[0], 5));
     EXPECT_GT(workout_sort_key(rows[0], 1), workout_sort_key(rows[1], 1));
-    EXPECT_EQ(totals_text(workouts_totals(rows)), "3 workouts, 1:27:00, 6.2 mi and 3.5 km, 470 kcal");
+    EXPECT_EQ(totals_text(workouts_totals(rows)), "4 workouts, 1:47:00, 8.2 mi and 3.5 km, 570 kcal");
 }
 
 }  // namespace

@@ -361,14 +361,13 @@ void RecordTab::apply_scroll()
 
 void RecordTab::apply_charts()
 {
-    const int first_sample = model_.scroll().value + 1;
     pulse_chart_->setAccessibleDescription(QString::fromStdString(records::pulse_chart_description(model_)));
     for (int k = 0; k < kColumns; ++k) {
         image_s_[k]->setPicture(pictures_.speed_bars[model_.speed_bar(k)]);
         image_i_[k]->setPicture(pictures_.incline_bars[model_.incline_bar(k)]);
-        image_s_[k]->setAccessibleName(QString::fromStdString(records::bar_name(true, first_sample + k)));
+        image_s_[k]->setAccessibleName(QString::fromStdString(records::bar_name(model_, true, k)));
         image_s_[k]->setAccessibleDescription(QString::fromStdString(records::bar_description(model_.speed_bar(k))));
-        image_i_[k]->setAccessibleName(QString::fromStdString(records::bar_name(false, first_sample + k)));
+        image_i_[k]->setAccessibleName(QString::fromStdString(records::bar_name(model_, false, k)));
         image_i_[k]->setAccessibleDescription(
             QString::fromStdString(records::bar_description(model_.incline_bar(k))));
         const records::LineState& l = model_.line(k);

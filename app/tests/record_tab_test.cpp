@@ -93,7 +93,7 @@ TEST_F(RecordPage, ALongWorkoutIsWalkedFromTheKeyboardAndACancelledLoadKeepsIt)
     QTest::keyClick(scroll, Qt::Key_End);
     EXPECT_EQ(text(window, "Label_end"), "30");
     const auto* bar = QAccessible::queryAccessibleInterface(control(window, "Image_s_19"));
-    EXPECT_EQ(bar->text(QAccessible::Name), "Speed, sample 30");
+    EXPECT_EQ(bar->text(QAccessible::Name), "Speed, sample 30: 14 MPH");
     EXPECT_EQ(bar->text(QAccessible::Description), "8 of 8 lamps lit");
     expect_texts_fit(window);
 

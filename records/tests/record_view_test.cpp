@@ -116,6 +116,37 @@ TEST(RecordView, ACancelledLoadChangesNothing)
     }
 }
 
+// A screen reader hears the reading of the sample a bar stands for, in the
+// workout's unit, and of which sample, wherever the charts are scrolled.
+TEST(RecordView, EachBarTellsItsSamplesReadingAndUnit)
+{
+    RecordFile file;
+    file.header().weight("150", "LBS").sample({.incline = "03", .speed = " 6.0"}).sample({.speed = "12.5"});
+    file.header().weight(" 70", " KG").samples(5, {.incline = "10", .speed = " 9.6"});
+    file.sample({.incline = "12", .speed = "10.4"}).samples(19, {.incline = "10", .speed = " 9.6"});
+    const struct {
+        int workout;  // -1: none loaded
+        int scroll, column;
+        std::string speed, incline;
+    } cases[] = {
+        {-1, 0, 2, "Speed, sample 3: no sample", "Incline, sample 3: no sample"},
+        {0, 0, 0, "Speed, sample 1: 6 MPH", "Incline, sample 1: 3 %"},
+        {0, 0, 1, "Speed, sample 2: 12.5 MPH", "Incline, sample 2: 0 %"},
+        {0, 0, 2, "Speed, sample 3: no sample", "Incline, sample 3: no sample"},
+        {1, 5, 0, "Speed, sample 6: 10.4 KPH", "Incline, sample 6: 12 %"},
+    };
+    for (const auto& c : cases) {
+        RecordView view;
+        if (c.workout >= 0) {
+            ASSERT_FALSE(load(view, file.text()));
+            view.choose_date(c.workout);
+            view.scroll_to(c.scroll);
+        }
+        EXPECT_EQ(std::pair(bar_name(view, true, c.column), bar_name(view, false, c.column)),
+                  std::pair(c.speed, c.incline));
+    }
+}
+
 const std::string kDash = "\xE2\x80\x93";
 
 // Counting up with pulses below 40 left out, counting down without a pulse,

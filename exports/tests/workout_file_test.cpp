@@ -89,6 +89,8 @@ TEST(WorkoutFile, TheAverageSpeedExportedNeverExceedsTheMaximum)
 // FIT whole by its CRC, TCX closed, CSV one row per sample.
 TEST(WorkoutFile, TheLargestRecordFileExportsEveryWorkout)
 {
+    if (const std::string missing = testing::missing_command("python3"); !missing.empty())
+        GTEST_SKIP() << missing;
     const auto [status, file] =
         testing::read_back("python3 " TREVALO_SOURCE_DIR "/bench/make_largest_record_file.py /dev/stdout", {});
     ASSERT_EQ(status, 0) << file.substr(0, 2000);

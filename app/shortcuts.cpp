@@ -22,7 +22,8 @@ const struct {
 
 void install_file_shortcuts(QWidget& window)
 {
-    for (const auto& [key, name] : {std::pair{QKeySequence::Save, "Action_save"}, {QKeySequence::Open, "Action_open"}}) {
+    for (const auto& [key, name] :
+         {std::pair{QKeySequence::Save, "Action_save"}, {QKeySequence::Open, "Action_open"}}) {
         // Of the buttons a key presses, only the one on the tab shown is visible.
         QList<QPushButton*> buttons;
         for (const auto& b : kButtons) {

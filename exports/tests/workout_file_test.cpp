@@ -77,7 +77,8 @@ TEST(WorkoutFile, TheAverageSpeedExportedNeverExceedsTheMaximum)
         EXPECT_NEAR(w.max_speed_mps, 6 * 0.44704, 1e-9) << distance;
         const QString tcx = QString::fromUtf8(write_tcx(w));
         const auto value = [&tcx](const char* element) {
-            return QRegularExpression(QStringLiteral("<%1>([^<]*)<").arg(QLatin1String(element))).match(tcx).captured(1);
+            const QRegularExpression pattern(QStringLiteral("<%1>([^<]*)<").arg(QLatin1String(element)));
+            return pattern.match(tcx).captured(1);
         };
         EXPECT_EQ((std::pair{value("ns3:AvgSpeed"), value("MaximumSpeed")}),
                   (std::pair{QString(tcx_average), QString("2.682")}))

@@ -32,7 +32,7 @@ bool holds(const QString& root, const QString& name)
 
 }  // namespace
 
-DialogFolders::DialogFolders(QSettings& settings, std::function<std::vector<QString>()> media)
+DialogFolders::DialogFolders(QSettings& settings, std::function<QStringList()> media)
     : settings_(settings), media_(std::move(media))
 {
 }
@@ -48,7 +48,7 @@ QString DialogFolders::start_folder(FileKind kind, const QString& proposed_name)
 
 QString DialogFolders::stick_for(const QString& proposed_name) const
 {
-    const std::vector<QString> sticks = media_();
+    const QStringList sticks = media_();
     for (const QString& root : sticks)
         if (holds(root, proposed_name))
             return root;

@@ -12,7 +12,6 @@
 #include <QString>
 
 #include <functional>
-#include <vector>
 
 class QSettings;
 
@@ -22,7 +21,7 @@ class DialogFolders {
 public:
     // `media` lists the sticks' root folders in mount order; tests give their own.
     explicit DialogFolders(QSettings& settings,
-                           std::function<std::vector<QString>()> media = removable_media);
+                           std::function<QStringList()> media = removable_media);
 
     // The folder to open a dialog of `kind` in. `proposed_name` is the name
     // the dialog proposes ("R300", "R300_REC.cus"): among several sticks, the
@@ -37,7 +36,7 @@ private:
     QString stick_for(const QString& proposed_name) const;
 
     QSettings& settings_;
-    std::function<std::vector<QString>()> media_;
+    std::function<QStringList()> media_;
 };
 
 }  // namespace trevalo::folders

@@ -4,16 +4,16 @@
 
 namespace trevalo::folders {
 
-std::vector<QString> removable_media()
+QStringList removable_media()
 {
-    std::vector<QString> roots;
+    QStringList roots;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
         // The folders themselves may be mount points of a system disk; only
         // what is mounted below them is removable.
         if (volume.isValid() && volume.isReady() &&
             (root.startsWith(QLatin1String("/media/")) || root.startsWith(QLatin1String("/run/media/"))))
-            roots.push_back(root);
+            roots.append(root);
     }
     return roots;
 }

@@ -4,13 +4,11 @@
 // desktops mount removable media (/media/USER/LABEL by udisks on Debian,
 // /run/media/USER/LABEL elsewhere, /media/usb0 by usbmount).
 
-#include <QString>
-
-#include <vector>
+#include <QStringList>
 
 namespace trevalo::folders {
 
 // Their root folders, in the order they were mounted.
-std::vector<QString> removable_media();
+QStringList removable_media();
 
 }  // namespace trevalo::folders

@@ -6,10 +6,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-
 #include <gtest/gtest.h>
 
 #include <sys/mount.h>
@@ -18,110 +14,48 @@
 namespace trevalo::folders {
 namespace {
 
-void touch(const QString& path)
+// Two sticks mounted by the test where desktops mount them. Each row has a
+// settings file of its own, in which an earlier dialog of programs may have
+// remembered its folder.
+TEST(StartFolder, TheFolderLastUsedElseTheStickHoldingTheFileElseTheFirstElseHome)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-}
-
-// Sticks as plain folders: the first holds a file that only looks like the
-// proposed one, the second the proposed one in another case with a suffix.
-class StartFolder : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        for (const QString& name : {a, b, kept})
-            ASSERT_TRUE(QDir().mkpath(name));
-        touch(a + "/R300.cus.bak");
-        touch(b + "/r300.CUS");
-    }
-    QString folder(const char* name) const { return base.filePath(QLatin1String(name)); }
-
-    QTemporaryDir base;
-    const QString a = folder("media/a"), b = folder("media/b"), kept = folder("programs");
-    QSettings settings{folder("trevalo.conf"), QSettings::IniFormat};
-};
-
-TEST_F(StartFolder, TheFolderLastUsedElseTheStickHoldingTheFileElseTheFirstElseHome)
-{
-    const std::vector<QString> none, both{a, b};
-    const struct {
-        const char* what;
-        QString remembered;  // a file chosen in a dialog of programs before, if any
-        bool gone;           // its folder removed since
-        FileKind kind;
-        std::vector<QString> sticks;
-        QString proposed, expected;
-    } cases[] = {
-        {"no stick", {}, false, kProgramFiles, none, "R300", QDir::homePath()},
-        {"the stick holding the file", {}, false, kProgramFiles, both, "R300", b},
-        {"no stick holds it: the first", {}, false, kProgramFiles, both, "R300_REC.cus", a},
-        {"nothing proposed: the first", {}, false, kExports, both, "", a},
-        {"the folder last used", kept + "/R300.cus", false, kProgramFiles, both, "R300", kept},
-        {"another kind's folder", kept + "/R300.cus", false, kRecordFiles, both, "R300", b},
-        {"the folder last used is gone", kept + "/R300.cus", true, kProgramFiles, both, "R300", b},
-    };
-    for (const auto& c : cases) {
-        settings.clear();
-        DialogFolders folders(settings, [&c] { return c.sticks; });
-        if (!c.remembered.isEmpty()) {
-            ASSERT_TRUE(QDir().mkpath(kept));
-            EXPECT_EQ(folders.remember_folder(kProgramFiles, c.remembered).value(), kept) << c.what;
-        }
-        if (c.gone) {
-            ASSERT_TRUE(QDir(kept).removeRecursively());
-        }
-        EXPECT_EQ(folders.start_folder(c.kind, c.proposed), c.expected) << c.what;
-    }
-}
-
-// The next run reads what this one kept; settings that cannot be written say so.
-TEST_F(StartFolder, AFolderIsKeptBetweenRunsOrTheFailureSaysWhere)
-{
-    DialogFolders(settings).remember_folder(kChartPictures, kept + "/charts.png");
-    QSettings next_run(settings.fileName(), QSettings::IniFormat);
-    EXPECT_EQ(DialogFolders(next_run).start_folder(kChartPictures, "charts"), kept);
-
-    QSettings unwritable(folder("media/a/R300.cus.bak/trevalo.conf"), QSettings::IniFormat);
-    const Result<QString> kept_there = DialogFolders(unwritable).remember_folder(kExports, kept + "/run.fit");
-    ASSERT_FALSE(kept_there);
-    EXPECT_NE(kept_there.error().find(kept.toStdString()), std::string::npos) << kept_there.error();
-    EXPECT_NE(kept_there.error().find("R300.cus.bak/trevalo.conf"), std::string::npos) << kept_there.error();
-}
-
-// File systems mounted under /run/media/ by this test count as sticks, in the
-// order they were mounted; one mounted elsewhere does not.
-TEST(RemovableMedia, TmpfsMountedUnderRunMediaAreTheSticks)
-{
-    const QString media = QStringLiteral("/run/media/trevalo-test-%1").arg(::getpid());
-    QTemporaryDir elsewhere;
-    const QString first = media + "/FIRST", second = media + "/SECOND", other = elsewhere.filePath("other");
-    std::vector<QString> mounted;
-    const bool made_run_media = !QDir(QStringLiteral("/run/media")).exists();
-    const auto cleanup = qScopeGuard([&] {
-        for (const QString& point : mounted)
-            ::umount2(QFile::encodeName(point).constData(), MNT_DETACH);
-        QDir(media).removeRecursively();
-        if (made_run_media)
-            QDir().rmdir(QStringLiteral("/run/media"));
+    const QTemporaryDir base;
+    const QString media = QStringLiteral("/run/media/trevalo-test-%1").arg(::getpid()), kept = base.filePath("kept");
+    const QString a = media + "/A", b = media + "/B";
+    const bool made = !QDir(QStringLiteral("/run/media")).exists();
+    const auto unmount = qScopeGuard([&] {
+        for (const QString& stick : {a, b})
+            ::umount2(QFile::encodeName(stick).constData(), MNT_DETACH);
+        QDir(made ? QStringLiteral("/run/media") : media).removeRecursively();
     });
     if (::getuid() != 0)
         GTEST_SKIP() << "needs root to mount tmpfs file systems under /run/media/";
-    for (const QString& point : {first, second, other}) {
-        if (!QDir().mkpath(point) ||
-            ::mount("tmpfs", QFile::encodeName(point).constData(), "tmpfs", 0, "size=64k") != 0)
-            GTEST_SKIP() << "could not mount a tmpfs on " << point.toStdString() << ": " << std::strerror(errno);
-        mounted.push_back(point);
+    for (const QString& stick : {a, b}) {
+        if (!QDir().mkpath(stick) || ::mount("tmpfs", QFile::encodeName(stick).constData(), "tmpfs", 0, "size=64k"))
+            GTEST_SKIP() << "could not mount a tmpfs on " << stick.toStdString();
     }
-    touch(second + "/R300.cus");
+    // Only like the proposed file; the proposed file, in another case, with its suffix.
+    ASSERT_TRUE(QFile(a + "/R300.cus.bak").open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile(b + "/r300.CUS").open(QIODevice::WriteOnly));
+    const QStringList sticks = removable_media();  // in mount order, no system disk
+    ASSERT_TRUE(sticks.indexOf(a) + 1 == sticks.indexOf(b, 1) && !sticks.contains("/")) << sticks.join(' ').toStdString();
 
-    const std::vector<QString> sticks = removable_media();
-    const auto at = [&sticks](const QString& root) { return std::find(sticks.begin(), sticks.end(), root); };
-    EXPECT_LT(at(first), at(second));
-    EXPECT_NE(at(second), sticks.end());
-    EXPECT_EQ(at(other), sticks.end());
-    QSettings settings(elsewhere.filePath("trevalo.conf"), QSettings::IniFormat);
-    EXPECT_EQ(DialogFolders(settings).start_folder(kProgramFiles, "R300"), second);
+    for (const auto& [run, remembered, gone, on_sticks, kind, proposed, expected] : {
+             std::tuple{"no stick", false, false, false, kProgramFiles, "R300", QDir::homePath()},
+             {"the stick holding the file", false, false, true, kProgramFiles, "R300", b},
+             // The folder of programs is not one of records.
+             {"none holds it: the first", true, false, true, kRecordFiles, "R300_REC", sticks.front()},
+             {"the folder last used", true, false, true, kProgramFiles, "R300", kept},
+             {"the folder last used is gone", true, true, true, kProgramFiles, "R300", b},
+         }) {
+        const QString file = base.filePath(QLatin1String(run) + ".conf");
+        QSettings earlier(file, QSettings::IniFormat), settings(file, QSettings::IniFormat);
+        ASSERT_TRUE(QDir().mkpath(kept));
+        ASSERT_TRUE(!remembered || DialogFolders(earlier).remember_folder(kProgramFiles, kept + "/R300.cus"));
+        ASSERT_TRUE(!gone || QDir(kept).removeRecursively());
+        const DialogFolders folders(settings, on_sticks ? &removable_media : +[] { return QStringList(); });
+        EXPECT_EQ(folders.start_folder(kind, proposed), expected) << run;
+    }
 }
 
 }  // namespace

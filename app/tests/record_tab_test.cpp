@@ -71,13 +71,19 @@ TEST_F(RecordPage, OpenFileShowsTheLastWorkoutThenAnyOther)
               }),
               "");
     EXPECT_EQ(text(window, "Label_weight"), "Weight" + kColon + "160 KG");  // the last workout's
+    EXPECT_EQ(control(window, "Image_s_0")->accessibleName() + "; " + control(window, "Image_s_3")->accessibleName(),
+              "Speed, sample 1: 9.6 KPH; Speed, sample 4: no sample");
     expect_record_tab_shows_model(window);
     expect_texts_fit(window);
 
     QTest::keyClick(dates(), Qt::Key_Up);  // the imperial workout before it, chosen from the keyboard
     EXPECT_EQ(control<QGroupBox>(window, "Frame1_Record")->title(), "SPEED(MPH)");
     expect_record_tab_shows_model(window);
-    EXPECT_EQ(open(cancel), "");  // cancelling changes nothing
+    EXPECT_EQ(open([&](QWidget* dialog) {  // cancelled, from where the file was chosen: nothing changes
+                  EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->directory().absolutePath(), folder.path());
+                  cancel(dialog);
+              }),
+              "");
     EXPECT_EQ(view().selected_date(), 0);
 }
 
@@ -94,6 +100,7 @@ TEST_F(RecordPage, ALongWorkoutIsWalkedFromTheKeyboardAndACancelledLoadKeepsIt)
     EXPECT_EQ(text(window, "Label_end"), "30");
     const auto* bar = QAccessible::queryAccessibleInterface(control(window, "Image_s_19"));
     EXPECT_EQ(bar->text(QAccessible::Name), "Speed, sample 30: 14 MPH");
+    EXPECT_EQ(control(window, "Image_i_19")->accessibleName(), "Incline, sample 30: 0 %");
     EXPECT_EQ(bar->text(QAccessible::Description), "8 of 8 lamps lit");
     expect_texts_fit(window);
 
@@ -172,7 +179,9 @@ TEST_F(RecordPage, ADroppedFileOpensOnItsTabAndWhatFailsSaysWhereAndWhy)
 }
 
 // The export's filter chosen or suffix typed picks the format, its proposed
-// name comes from the workout's date; the charts' menu saves a picture.
+// name comes from the workout's date; the charts' menu saves a picture. Each
+// dialog starts in the folder its kind was saved in before, if any: all but
+// the first export and the first picture.
 TEST_F(RecordPage, ExportAndTheChartsMenuWriteWhatIsShown)
 {
     QAction* charts = control(window, "Frame3_Record")->actions().value(0);
@@ -197,6 +206,8 @@ TEST_F(RecordPage, ExportAndTheChartsMenuWriteWhatIsShown)
     for (const auto& c : cases) {
         const Answer pick = [&](QWidget* dialog) {
             EXPECT_EQ(typed_name(dialog), c.charts ? "charts" : "2026-03-01_0730");
+            const QString start = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
+            EXPECT_NE(start == folder.path(), &c == &cases[0] || &c == &cases[4]) << start.toStdString();
             for (int i = 0; i < c.filter; ++i)  // as a user picks it, with the keyboard
                 QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
             choose(folder.filePath(c.typed))(dialog);
@@ -226,55 +237,6 @@ TEST_F(RecordPage, ExportAsksForTheStartWhenTheDateLineIsNoDate)
     };
     EXPECT_EQ(answering(clicking(window, "Command_export"), {cancel}), 1);
     EXPECT_EQ(answering(clicking(window, "Command_export"), {start, cancel}), 2);
-}
-
-// Each dialog starts where its kind of file was last chosen (SAVE and OPEN
-// share programs, Export and Export All share exports); a kind never used
-// since these folders were made starts in none of them.
-TEST_F(RecordPage, EachFileDialogStartsWhereItsKindOfFileWasLastChosen)
-{
-    for (const char* kind : {"programs", "records", "exports", "pictures"})
-        ASSERT_TRUE(QDir(folder.path()).mkdir(kind));
-    write("records/R300_REC.cus", workout("2026/03/01 07:30", "LBS", {" 2.0"}));
-    const auto pressing = [this](const char* name) {
-        return [this, name] { control<QPushButton>(window, name)->click(); };
-    };
-    const auto all_workouts = [this] {
-        click(window, "Command_workouts");
-        control<QPushButton>(*control(window, "Table_workouts")->window(), "Command_export_all")->click();
-    };
-    const std::function<void()> charts = [this] { control(window, "Frame3_Record")->actions().value(0)->trigger(); };
-    const struct {
-        std::function<void()> trigger;
-        const char* dialog;
-        QString starts;  // empty: in none of the folders made here
-        QString chosen;  // cancelled when empty
-    } steps[] = {
-        {pressing("Command_save"), "CommonDialog2", "", "programs/R300.cus"},
-        {pressing("Command_load"), "CommonDialog3", "programs", ""},
-        {pressing("Command_open"), "CommonDialog1", "", "records/R300_REC.cus"},
-        {pressing("Command_export"), "CommonDialog4", "", "exports/run.fit"},
-        {charts, "ChartImageDialog", "", "pictures/charts.png"},
-        {all_workouts, "ExportAllDialog", "exports", ""},
-        {pressing("Command_save"), "CommonDialog2", "programs", ""},
-        {pressing("Command_open"), "CommonDialog1", "records", ""},
-        {charts, "ChartImageDialog", "pictures", ""},
-    };
-    for (const auto& step : steps) {
-        through_file_dialog(step.trigger, step.dialog, [&](QWidget* dialog) {
-            const QString start = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
-            if (step.starts.isEmpty()) {
-                EXPECT_FALSE(start.startsWith(folder.path() + "/")) << step.dialog << " in " << start.toStdString();
-            } else {
-                EXPECT_EQ(start, folder.filePath(step.starts)) << step.dialog;
-            }
-            step.chosen.isEmpty() ? cancel(dialog) : choose(folder.filePath(step.chosen))(dialog);
-        });
-    }
-    EXPECT_EQ(view().dates().size(), 1u);
-    EXPECT_EQ(QDir(folder.filePath("exports")).entryList(QDir::Files) +
-                  QDir(folder.filePath("pictures")).entryList(QDir::Files),
-              (QStringList{"run.fit", "charts.png"}));
 }
 
 // The table lists every workout; a row shows its workout on the Record tab,

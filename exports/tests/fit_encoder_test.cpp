@@ -49,7 +49,9 @@ std::string json(const Workout& w)
 // expected workout: exit status 0 when they agree, 1 naming the differences.
 TEST(FitFile, GarminsSdkReadsBackEveryWorkout)
 {
-    if (const std::string missing = testing::missing_fit_sdk(); !missing.empty())
+    const std::string missing = testing::missing("test -x '" TREVALO_NODE "' -a -d '" TREVALO_SOURCE_DIR
+                                                 "/node_modules/@garmin/fitsdk'", "Node.js and `npm ci`'s FIT SDK");
+    if (!missing.empty())
         GTEST_SKIP() << missing;
     const Workout typical = workout(900, 1, 0), no_pulse = workout(60, 1, 1), gaps = workout(100, 7, 3);
     const Workout longest = workout(1025, 7, 3), no_points = workout(0, 1, 1);

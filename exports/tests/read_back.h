@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <unistd.h>
@@ -43,24 +42,12 @@ inline std::pair<int, std::string> read_back(std::string command, const std::vec
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
-// Why a reader cannot run here, empty when it can: a packager's plain build
-// installs none of them, and its build machine may lack the programs too.
-inline std::string missing_command(const std::string& command)
+// Why a reader cannot run here (`probe`, a shell test, fails), empty when it
+// can: a packager's plain build installs none of them, and its build machine
+// may lack the programs too.
+inline std::string missing(const std::string& probe, const std::string& reason)
 {
-    if (std::system(("command -v '" + command + "' > /dev/null 2>&1").c_str()) == 0)
-        return {};
-    return "needs " + command + ", which is not installed";
+    return std::system((probe + " > /dev/null 2>&1").c_str()) == 0 ? std::string() : "needs " + reason;
 }
-
-#ifdef TREVALO_NODE
-inline std::string missing_fit_sdk()
-{
-    if (!std::filesystem::exists(TREVALO_NODE))
-        return "needs Node.js, which the build did not find";
-    if (!std::filesystem::exists(TREVALO_SOURCE_DIR "/node_modules/@garmin/fitsdk/package.json"))
-        return "needs Garmin's FIT SDK: `npm ci` in " TREVALO_SOURCE_DIR " installs @garmin/fitsdk";
-    return {};
-}
-#endif
 
 }  // namespace trevalo::exports::testing

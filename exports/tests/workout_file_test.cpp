@@ -1,13 +1,10 @@
 #include "exports/fit_encoder.h"
-#include "exports/tcx_writer.h"
 #include "exports/tests/read_back.h"
 #include "exports/workout_file.h"
 #include "records/record_reader.h"
 #include "records/tests/record_file_builder.h"
 
 #include <gtest/gtest.h>
-
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <memory>
@@ -59,38 +56,13 @@ TEST(WorkoutFile, ARecordBecomesAWorkoutInSiUnits)
     }
 }
 
-// A steady 6 mph whose log runs ahead (2.02 miles in 20 minutes) tells
-// fitness tools an average of 6 mph, as the Record tab does, not more than
-// the maximum; one that runs behind keeps its own average. The FIT session
-// and lap take both from the same workout as the TCX lap.
-TEST(WorkoutFile, TheAverageSpeedExportedNeverExceedsTheMaximum)
-{
-    for (const auto& [distance, mph, tcx_average] : {std::tuple{"2.02", 6.0, "2.682"}, {"1.90", 5.7, "2.548"}}) {
-        records::testing::RecordFile file;
-        file.header().weight("150", "LBS").sample({.speed = " 6.0"});
-        file.sample({.minutes = "10", .distance = "1.00", .speed = " 6.0"});
-        file.sample({.minutes = "20", .distance = distance, .speed = " 6.0"});
-        const auto l = records::testing::load(file.text());
-        ASSERT_FALSE(l.error);
-        const Workout w = workout_from_record(*l.store, 0, 1772346600);
-        EXPECT_NEAR(w.average_speed_mps, mph * 0.44704, 1e-9) << distance;
-        EXPECT_NEAR(w.max_speed_mps, 6 * 0.44704, 1e-9) << distance;
-        const QString tcx = QString::fromUtf8(write_tcx(w));
-        const auto value = [&tcx](const char* element) {
-            const QRegularExpression pattern(QStringLiteral("<%1>([^<]*)<").arg(QLatin1String(element)));
-            return pattern.match(tcx).captured(1);
-        };
-        EXPECT_EQ((std::pair{value("ns3:AvgSpeed"), value("MaximumSpeed")}),
-                  (std::pair{QString(tcx_average), QString("2.682")}))
-            << distance;
-    }
-}
-
 // Every workout of the largest file the treadmill can write, in every format:
-// FIT whole by its CRC, TCX closed, CSV one row per sample.
+// FIT whole by its CRC, TCX closed, CSV one row per sample. Their logs run
+// ahead of their speed displays: the average exported is still no more than
+// the maximum.
 TEST(WorkoutFile, TheLargestRecordFileExportsEveryWorkout)
 {
-    if (const std::string missing = testing::missing_command("python3"); !missing.empty())
+    if (const std::string missing = testing::missing("command -v python3", "python3"); !missing.empty())
         GTEST_SKIP() << missing;
     const auto [status, file] =
         testing::read_back("python3 " TREVALO_SOURCE_DIR "/bench/make_largest_record_file.py /dev/stdout", {});
@@ -100,6 +72,8 @@ TEST(WorkoutFile, TheLargestRecordFileExportsEveryWorkout)
     ASSERT_FALSE(records::read_records(file, *store, dates));
     ASSERT_EQ(dates.size(), 1024u);
     for (int r = 0; r < 1024; ++r) {
+        const Workout w = workout_from_record(*store, r, 1772346600);
+        ASSERT_LE(w.average_speed_mps, w.max_speed_mps) << r;
         const std::string fit = workout_file(Format::Fit, *store, r, 1772346600);
         ASSERT_EQ(fit_crc(fit), 0) << r;
         const std::string tcx = workout_file(Format::Tcx, *store, r, 1772346600);

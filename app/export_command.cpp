@@ -1,6 +1,7 @@
 #include "app/export_command.h"
 
 #include "app/atomic_file.h"
+#include "app/dialog_folders.h"
 #include "app/write_report.h"
 #include "exports/workout_file.h"
 #include "records/record_view.h"
@@ -97,8 +98,9 @@ void ExportCommand::Command_export_Click()
     connect(&dialog, &QFileDialog::filterSelected, &dialog,
             [&dialog](const QString& filter) { dialog.setDefaultSuffix(QLatin1String(choice_of(filter).suffix)); });
     const auto local = records::header_start(header);
-    dialog.selectFile(local ? QString::fromStdString(records::file_stem(*local)) : QStringLiteral("workout"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString proposed = local ? QString::fromStdString(records::file_stem(*local)) : QStringLiteral("workout");
+    if (exec_in_kind_folder(dialog, folders::kExports, proposed) != QDialog::Accepted ||
+        dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
     const exports::Format format = exports::format_for(QFileInfo(path).fileName().toStdString(),

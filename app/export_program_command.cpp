@@ -21,7 +21,8 @@ void ExportProgramCommand::Command_export_program_Click()
 {
     const std::optional<QString> path =
         ask_save_path(window_, QStringLiteral("CommonDialog6"), QStringLiteral("FIT workout (*.fit)"),
-                      QStringLiteral("fit"), QString::fromLatin1(editor::file_word(edit_.model())));
+                      QStringLiteral("fit"), QString::fromLatin1(editor::file_word(edit_.model())),
+                      folders::kWatchWorkouts);
     if (!path)
         return;
     // The watch lists the workout by the name the runner gave the file.

@@ -11,6 +11,7 @@
 #include "app/record_tab.h"
 #include "app/open_command.h"
 #include "app/save_command.h"
+#include "app/shortcuts.h"
 #include "app/tab_control.h"
 #include "app/twips.h"
 #include "program_file/program_reader.h"
@@ -93,6 +94,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit_tab_->addActions({undo, redo});
     edit_tab_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    install_file_shortcuts(*this);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -1,5 +1,6 @@
 #include "app/import_command.h"
 
+#include "app/dialog_folders.h"
 #include "app/program_arrival.h"
 #include "app/threshold_dialog.h"
 #include "imports/workout_import.h"
@@ -34,7 +35,8 @@ void ImportCommand::Command_import_Click()
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({QStringLiteral("Workouts (*.fit *.zwo)"), QStringLiteral("FIT files (*.fit)"),
                            QStringLiteral("Zwift workouts (*.zwo)")});
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (exec_in_kind_folder(dialog, folders::kWorkoutPlans, QString()) != QDialog::Accepted ||
+        dialog.selectedFiles().isEmpty())
         return;
     import(dialog.selectedFiles().constFirst());
 }

@@ -1,5 +1,6 @@
 #include "app/open_command.h"
 
+#include "app/dialog_folders.h"
 #include "editor/edit_model.h"
 #include "editor/edit_program.h"
 #include "program_file/program_file.h"
@@ -27,8 +28,9 @@ void OpenCommand::Command_load_Click()
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QStringLiteral("Edit Files(*.cus)"));
-    dialog.selectFile(QString::fromLatin1(editor::file_word(model_.model())));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString proposed = QString::fromLatin1(editor::file_word(model_.model()));
+    if (exec_in_kind_folder(dialog, folders::kProgramFiles, proposed) != QDialog::Accepted ||
+        dialog.selectedFiles().isEmpty())
         return;
     open(dialog.selectedFiles().constFirst());
 }

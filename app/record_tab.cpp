@@ -2,6 +2,7 @@
 
 #include "app/chart_image.h"
 #include "app/controls.h"
+#include "app/dialog_folders.h"
 #include "app/export_command.h"
 #include "app/line_layer.h"
 #include "app/load_progress.h"
@@ -178,8 +179,8 @@ void RecordTab::Command_open_Click()
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilter(QStringLiteral("Record Files(*.cus)"));
-    dialog->selectFile(proposed_name_());
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    if (exec_in_kind_folder(*dialog, folders::kRecordFiles, proposed_name_()) != QDialog::Accepted ||
+        dialog->selectedFiles().isEmpty())
         return;
     load(dialog->selectedFiles().constFirst());
 }
@@ -255,7 +256,7 @@ void RecordTab::save_charts()
 
     const std::optional<QString> path = ask_save_path(this, QStringLiteral("ChartImageDialog"),
                                                       QStringLiteral("PNG images (*.png)"), QStringLiteral("png"),
-                                                      QStringLiteral("charts"));
+                                                      QStringLiteral("charts"), folders::kChartPictures);
     if (!path)
         return;
     QString reason;
@@ -364,14 +365,13 @@ void RecordTab::apply_scroll()
 
 void RecordTab::apply_charts()
 {
-    const int first_sample = model_.scroll().value + 1;
     pulse_chart_->setAccessibleDescription(QString::fromStdString(records::pulse_chart_description(model_)));
     for (int k = 0; k < kColumns; ++k) {
         image_s_[k]->setPicture(pictures_.speed_bars[model_.speed_bar(k)]);
         image_i_[k]->setPicture(pictures_.incline_bars[model_.incline_bar(k)]);
-        image_s_[k]->setAccessibleName(QString::fromStdString(records::bar_name(true, first_sample + k)));
+        image_s_[k]->setAccessibleName(QString::fromStdString(records::bar_name(model_, true, k)));
         image_s_[k]->setAccessibleDescription(QString::fromStdString(records::bar_description(model_.speed_bar(k))));
-        image_i_[k]->setAccessibleName(QString::fromStdString(records::bar_name(false, first_sample + k)));
+        image_i_[k]->setAccessibleName(QString::fromStdString(records::bar_name(model_, false, k)));
         image_i_[k]->setAccessibleDescription(
             QString::fromStdString(records::bar_description(model_.incline_bar(k))));
         const records::LineState& l = model_.line(k);

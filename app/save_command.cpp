@@ -1,5 +1,6 @@
 #include "app/save_command.h"
 
+#include "app/dialog_folders.h"
 #include "app/program_writer.h"
 #include "editor/edit_model.h"
 #include "editor/edit_program.h"
@@ -39,8 +40,9 @@ bool SaveCommand::Command_save_Click()
     // The treadmill lists only ".cus" files: a name typed without an
     // extension gets one, a name typed with one is kept as typed.
     dialog.setDefaultSuffix(QStringLiteral("cus"));
-    dialog.selectFile(QString::fromLatin1(editor::file_word(model_.model())));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString proposed = QString::fromLatin1(editor::file_word(model_.model()));
+    if (exec_in_kind_folder(dialog, folders::kProgramFiles, proposed) != QDialog::Accepted ||
+        dialog.selectedFiles().isEmpty())
         return false;
     const QString path = dialog.selectedFiles().constFirst();
     const QString shown = QDir::toNativeSeparators(path);

@@ -32,7 +32,8 @@ std::optional<double> ask_threshold_pace(QWidget* parent, program::Unit unit)
 {
     const bool miles = unit == program::Unit::MPH;
     const double metres = miles ? program::kMetresPerMile : 1000.0;
-    QSettings settings;
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("trevalo"),
+                       QStringLiteral("trevalo"));
     const double remembered = settings.value(kKey, kDefaultSecondsPerKm).toDouble();
     const long shown = std::lround(remembered * metres / 1000.0);
 

@@ -143,7 +143,7 @@ void WorkoutsWindow::export_all()
 {
     const std::optional<QString> path =
         ask_save_path(this, QStringLiteral("ExportAllDialog"), QStringLiteral("CSV, one row per workout (*.csv)"),
-                      QStringLiteral("csv"), QStringLiteral("workouts"));
+                      QStringLiteral("csv"), QStringLiteral("workouts"), folders::kExports);
     if (!path)
         return;
     const std::string csv = exports::workouts_csv(records::workouts_table(view_.dates(), view_.store()));

@@ -1,5 +1,6 @@
 #include "app/write_report.h"
 
+#include "app/dialog_folders.h"
 #include "app/save_command.h"
 
 #include <QDir>
@@ -9,15 +10,14 @@
 namespace trevalo::app {
 
 std::optional<QString> ask_save_path(QWidget* parent, const QString& dialog_name, const QString& filter,
-                                     const QString& suffix, const QString& proposed)
+                                     const QString& suffix, const QString& proposed, folders::FileKind kind)
 {
     QFileDialog dialog(parent);
     dialog.setObjectName(dialog_name);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(suffix);
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (exec_in_kind_folder(dialog, kind, proposed) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

@@ -65,6 +65,9 @@ Workout workout_from_record(const records::RecordStore& store, int r, std::int64
     w.elapsed_s = record.rec_time;
     w.distance_m = record.rec_distance * units.metres_per_distance;
     w.calories = record.rec_calories;
+    // The statistics bound the average by the maximum: Strava and Garmin
+    // Connect show both from the session, and neither should contradict the
+    // Record tab.
     w.average_speed_mps = statistics.average_speed.value_or(0) * speed_unit;
     w.max_speed_mps = statistics.max_speed.value_or(0) * speed_unit;
     w.average_heart_rate = statistics.average_pulse;

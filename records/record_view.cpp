@@ -16,9 +16,17 @@ int pulse_y(int level) { return 2760 - 120 * level; }
 
 }  // namespace
 
-std::string bar_name(bool speed, int sample_number)
+std::string bar_name(const RecordView& view, bool speed, int column)
 {
-    return std::string(speed ? "Speed" : "Incline") + ", sample " + std::to_string(sample_number);
+    const int sample = view.scroll().value + column;
+    std::string name = std::string(speed ? "Speed" : "Incline") + ", sample " + std::to_string(sample + 1) + ": ";
+    const int r = view.selected_date();
+    if (r < 0 || sample >= view.store().record(r).rec_count)
+        return name + "no sample";
+    const RawSample reading = view.store().raw(r, sample);
+    if (!speed)
+        return name + distance_text(reading.incline) + " %";
+    return name + distance_text(reading.speed) + (RecordStore::imperial(view.store().record(r)) ? " MPH" : " KPH");
 }
 
 std::string bar_description(int level)

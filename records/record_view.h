@@ -30,8 +30,9 @@ enum RecordChange : std::uint16_t {
     Statistics = 1 << 6,     // the Statistics frame's labels
 };
 
-// Words for a screen reader: a chart column's sample and levels.
-std::string bar_name(bool speed, int sample_number);         // "Speed, sample 5"
+// Words for a screen reader: a chart column's sample, what it read, and levels.
+// A bar means the reading a sighted user takes off the scale.
+std::string bar_name(const class RecordView& view, bool speed, int column);  // "Speed, sample 5: 6 MPH"
 std::string bar_description(int level);                      // "3 of 8 lamps lit"
 std::string pulse_chart_description(const class RecordView& view);  // "Samples 1 to 20, pulse: about 120, ..."
 // What the charts show, for a picture of them: "2026/03/01 07:30, samples 1 to 20".

@@ -126,8 +126,7 @@ TEST_F(ProgramCommands, ExportThenImportGivesTheProgramBack)
 // and remembers it; what cannot be imported says why and changes nothing.
 TEST_F(ProgramCommands, ImportAsksForAMissingPaceAndRefusesWhatItCannotRead)
 {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-    QSettings().remove("import/threshold_seconds_per_km");
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "trevalo", "trevalo").remove("import");
     const QString zwo = write("run.zwo", "<workout_file><sportType>run</sportType><workout>"
                                          "<SteadyState Duration=\"1800\" Power=\"1\"/>"
                                          "<SteadyState Duration=\"1\" Power=\"0.5\"/></workout></workout_file>");

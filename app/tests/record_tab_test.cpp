@@ -71,13 +71,19 @@ TEST_F(RecordPage, OpenFileShowsTheLastWorkoutThenAnyOther)
               }),
               "");
     EXPECT_EQ(text(window, "Label_weight"), "Weight" + kColon + "160 KG");  // the last workout's
+    EXPECT_EQ(control(window, "Image_s_0")->accessibleName() + "; " + control(window, "Image_s_3")->accessibleName(),
+              "Speed, sample 1: 9.6 KPH; Speed, sample 4: no sample");
     expect_record_tab_shows_model(window);
     expect_texts_fit(window);
 
     QTest::keyClick(dates(), Qt::Key_Up);  // the imperial workout before it, chosen from the keyboard
     EXPECT_EQ(control<QGroupBox>(window, "Frame1_Record")->title(), "SPEED(MPH)");
     expect_record_tab_shows_model(window);
-    EXPECT_EQ(open(cancel), "");  // cancelling changes nothing
+    EXPECT_EQ(open([&](QWidget* dialog) {  // cancelled, from where the file was chosen: nothing changes
+                  EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->directory().absolutePath(), folder.path());
+                  cancel(dialog);
+              }),
+              "");
     EXPECT_EQ(view().selected_date(), 0);
 }
 
@@ -93,7 +99,8 @@ TEST_F(RecordPage, ALongWorkoutIsWalkedFromTheKeyboardAndACancelledLoadKeepsIt)
     QTest::keyClick(scroll, Qt::Key_End);
     EXPECT_EQ(text(window, "Label_end"), "30");
     const auto* bar = QAccessible::queryAccessibleInterface(control(window, "Image_s_19"));
-    EXPECT_EQ(bar->text(QAccessible::Name), "Speed, sample 30");
+    EXPECT_EQ(bar->text(QAccessible::Name), "Speed, sample 30: 14 MPH");
+    EXPECT_EQ(control(window, "Image_i_19")->accessibleName(), "Incline, sample 30: 0 %");
     EXPECT_EQ(bar->text(QAccessible::Description), "8 of 8 lamps lit");
     expect_texts_fit(window);
 
@@ -172,7 +179,9 @@ TEST_F(RecordPage, ADroppedFileOpensOnItsTabAndWhatFailsSaysWhereAndWhy)
 }
 
 // The export's filter chosen or suffix typed picks the format, its proposed
-// name comes from the workout's date; the charts' menu saves a picture.
+// name comes from the workout's date; the charts' menu saves a picture. Each
+// dialog starts in the folder its kind was saved in before, if any: all but
+// the first export and the first picture.
 TEST_F(RecordPage, ExportAndTheChartsMenuWriteWhatIsShown)
 {
     QAction* charts = control(window, "Frame3_Record")->actions().value(0);
@@ -197,6 +206,8 @@ TEST_F(RecordPage, ExportAndTheChartsMenuWriteWhatIsShown)
     for (const auto& c : cases) {
         const Answer pick = [&](QWidget* dialog) {
             EXPECT_EQ(typed_name(dialog), c.charts ? "charts" : "2026-03-01_0730");
+            const QString start = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
+            EXPECT_NE(start == folder.path(), &c == &cases[0] || &c == &cases[4]) << start.toStdString();
             for (int i = 0; i < c.filter; ++i)  // as a user picks it, with the keyboard
                 QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
             choose(folder.filePath(c.typed))(dialog);

@@ -22,9 +22,13 @@ protected:
     {
         return through_file_dialog(clicking(window, "Command_save"), "CommonDialog2", answer);
     }
+    // From the folder that SAVE used before.
     QString open(const QString& path)
     {
-        return through_file_dialog(clicking(window, "Command_load"), "CommonDialog3", choose(path));
+        return through_file_dialog(clicking(window, "Command_load"), "CommonDialog3", [&](QWidget* dialog) {
+            EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->directory().absolutePath(), folder.path());
+            choose(path)(dialog);
+        });
     }
 };
 

@@ -287,6 +287,7 @@ inline void expect_record_tab_shows_model(const Form1& window)
             auto* source = control<PictureBox>(window, element(speed ? "Image_seg_g" : "Image_seg_r", level));
             EXPECT_EQ(bar->picture().cacheKey(), source->picture().cacheKey());
             EXPECT_EQ(bar->accessibleDescription().toStdString(), records::bar_description(level));
+            EXPECT_EQ(bar->accessibleName().toStdString(), records::bar_name(view, speed, k));
         }
         const records::LineState& line = view.line(k);
         const auto* segment = control<QObject>(window, element("Line1", k));

@@ -136,6 +136,38 @@ TEST_F(EditHistory, UndoAllGivesTheStartAndRedoAllTheEnd)
     EXPECT_EQ(now(), end);
 }
 
+// Ctrl+S and Ctrl+O press the button of the tab shown, from wherever the
+// focus is: its dialog, with its name proposed. The Record tab saves
+// nothing. The buttons' tooltips name their keys.
+TEST_F(WindowSettings, FileKeysPressTheButtonOfTheTabShownWhereverTheFocusIs)
+{
+    const struct {
+        int tab;
+        const char* focus;
+        Qt::Key key;
+        const char* button;  // none: no dialog at all
+        QString dialog, proposed;
+    } cases[] = {
+        {0, "Combo_s_3", Qt::Key_S, "Command_save", "CommonDialog2", "R300"},
+        {0, "Frame1_Edit", Qt::Key_O, "Command_load", "CommonDialog3", "R300"},
+        {1, "Combo_date", Qt::Key_O, "Command_open", "CommonDialog1", "R300_REC"},
+        {1, "HScroll1", Qt::Key_S, nullptr, "", ""},
+    };
+    for (const auto& c : cases) {
+        control<QTabBar>(window, "SSTab1_tabs")->setCurrentIndex(c.tab);
+        window.activateWindow();  // back from the dialog before
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        control(window, c.focus)->setFocus();
+        const Answer answer = [&](QWidget* shown) {
+            EXPECT_EQ((std::vector{shown->objectName(), typed_name(shown), control(window, c.button)->toolTip().right(8)}),
+                      (std::vector{c.dialog, c.proposed, QString(c.key == Qt::Key_S ? "(Ctrl+S)" : "(Ctrl+O)")}));
+            cancel(shown);
+        };
+        const auto key = [&] { QTest::keyClick(QApplication::focusWidget(), c.key, Qt::ControlModifier); };
+        EXPECT_EQ(answering(key, c.button ? std::vector{answer} : std::vector<Answer>{}), c.button ? 1 : 0) << c.focus;
+    }
+}
+
 // Closing with unsaved work asks; only Discard, or a save that worked,
 // lets the window close.
 TEST_F(EditHistory, ClosingWithUnsavedWorkAsksEachWay)

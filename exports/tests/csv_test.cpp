@@ -36,6 +36,8 @@ TEST(CsvTable, QuotesOnlyWhatNeedsItAndPythonReadsBackEveryField)
                    ",x\r\n"
                    "\xF0\x9F\x8F\x83 run,\",,\",5:30\r\n");
     EXPECT_EQ(csv_table({}, {{"x"}}), "x\r\n");
+    if (const std::string missing = testing::missing("command -v python3", "python3"); !missing.empty())
+        GTEST_SKIP() << missing;
 
     const auto [status, json] = testing::read_back(
         "python3 -c 'import csv, json, sys; "

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <unistd.h>
@@ -39,6 +40,14 @@ inline std::pair<int, std::string> read_back(std::string command, const std::vec
     for (const std::string& path : paths)
         std::remove(path.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+// Why a reader cannot run here (`probe`, a shell test, fails), empty when it
+// can: a packager's plain build installs none of them, and its build machine
+// may lack the programs too.
+inline std::string missing(const std::string& probe, const std::string& reason)
+{
+    return std::system((probe + " > /dev/null 2>&1").c_str()) == 0 ? std::string() : "needs " + reason;
 }
 
 }  // namespace trevalo::exports::testing

@@ -57,9 +57,13 @@ TEST(WorkoutFile, ARecordBecomesAWorkoutInSiUnits)
 }
 
 // Every workout of the largest file the treadmill can write, in every format:
-// FIT whole by its CRC, TCX closed, CSV one row per sample.
+// FIT whole by its CRC, TCX closed, CSV one row per sample. Their logs run
+// ahead of their speed displays: the average exported is still no more than
+// the maximum.
 TEST(WorkoutFile, TheLargestRecordFileExportsEveryWorkout)
 {
+    if (const std::string missing = testing::missing("command -v python3", "python3"); !missing.empty())
+        GTEST_SKIP() << missing;
     const auto [status, file] =
         testing::read_back("python3 " TREVALO_SOURCE_DIR "/bench/make_largest_record_file.py /dev/stdout", {});
     ASSERT_EQ(status, 0) << file.substr(0, 2000);
@@ -68,6 +72,8 @@ TEST(WorkoutFile, TheLargestRecordFileExportsEveryWorkout)
     ASSERT_FALSE(records::read_records(file, *store, dates));
     ASSERT_EQ(dates.size(), 1024u);
     for (int r = 0; r < 1024; ++r) {
+        const Workout w = workout_from_record(*store, r, 1772346600);
+        ASSERT_LE(w.average_speed_mps, w.max_speed_mps) << r;
         const std::string fit = workout_file(Format::Fit, *store, r, 1772346600);
         ASSERT_EQ(fit_crc(fit), 0) << r;
         const std::string tcx = workout_file(Format::Tcx, *store, r, 1772346600);

@@ -119,7 +119,8 @@ TEST(RecordView, ACancelledLoadChangesNothing)
 const std::string kDash = "\xE2\x80\x93";
 
 // Counting up with pulses below 40 left out, counting down without a pulse,
-// and no samples.
+// no samples, and a distance display ahead of the speed display: the average
+// is the maximum, not more.
 TEST(WorkoutStatistics, ProgressCaptionsAndTableRowsInEachWorkoutsUnit)
 {
     RecordFile file;
@@ -128,6 +129,7 @@ TEST(WorkoutStatistics, ProgressCaptionsAndTableRowsInEachWorkoutsUnit)
     file.header("2026/03/02 18:00").weight(" 70", " KG").line("30:00 200 000 10 5.00  9.6");
     file.line("20:00 150  -5 10 4.00 10.4").line("05:00 040 000 00 1.50 3.55");
     file.header("2026/03/03 06:00").weight(" 70", " KG");
+    file.header().weight(" 70", " KG").line("00:00 000 000 00 0.00  6.0").line("20:00 100 000 00 2.02  6.0");
     const auto l = testing::load(file.text());
     ASSERT_FALSE(l.error);
     const std::string c = kFullWidthColon;
@@ -148,6 +150,10 @@ TEST(WorkoutStatistics, ProgressCaptionsAndTableRowsInEachWorkoutsUnit)
          {"Avg speed" + c + kDash, "Max speed" + c + kDash, "Avg pace" + c + kDash, "Avg pulse" + c + kDash,
           "Max pulse" + c + kDash, "Climb" + c + "0 m"},
          {"2026/03/03 06:00", "0:00", "0 km", "0 kcal", kDash, kDash, kDash, "70 kg", "0"}},
+        {{0, 1200}, {0, 2.02},
+         {"Avg speed" + c + "6 KPH", "Max speed" + c + "6 KPH", "Avg pace" + c + "10:00 /km",
+          "Avg pulse" + c + kDash, "Max pulse" + c + kDash, "Climb" + c + "0 m"},
+         {"2026/03/01 07:30", "20:00", "2.02 km", "100 kcal", "6 km/h", kDash, kDash, "70 kg", "2"}},
     };
     // Every reading is kept as read, also one that does not pack.
     const RawSample a = l.store->raw(0, 2), b = l.store->raw(1, 1);
@@ -157,8 +163,8 @@ TEST(WorkoutStatistics, ProgressCaptionsAndTableRowsInEachWorkoutsUnit)
               (std::array{1200.0, 150.0, -5.0, 10.0, 4.0, 10.4}));
     EXPECT_EQ(l.store->raw(1, 2).speed, 3.55);  // hundredths, where the usual shape has tenths
     const std::vector<WorkoutRow> rows = workouts_table(l.names, *l.store);
-    ASSERT_EQ(rows.size(), 3u);
-    for (int r = 0; r < 3; ++r) {
+    ASSERT_EQ(rows.size(), 4u);
+    for (int r = 0; r < 4; ++r) {
         const auto& w = workouts[r];
         for (std::size_t i = 0; i < w.elapsed.size(); ++i) {
             const Progress p = sample_progress(*l.store, r, static_cast<int>(i));
@@ -171,7 +177,7 @@ TEST(WorkoutStatistics, ProgressCaptionsAndTableRowsInEachWorkoutsUnit)
     // A missing value sorts before every other.
     EXPECT_LT(workout_sort_key(rows[1], 5), workout_sort_key(rows[0], 5));
     EXPECT_GT(workout_sort_key(rows[0], 1), workout_sort_key(rows[1], 1));
-    EXPECT_EQ(totals_text(workouts_totals(rows)), "3 workouts, 1:27:00, 6.2 mi and 3.5 km, 470 kcal");
+    EXPECT_EQ(totals_text(workouts_totals(rows)), "4 workouts, 1:47:00, 6.2 mi and 5.5 km, 570 kcal");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "records/record_reader.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -62,13 +63,14 @@ struct Loaded {
 // time display counts up from 00:00, or down from 20:00.
 inline std::string twenty_minutes(bool down, const std::string& weight, const std::string& unit)
 {
-    const auto two_digits = [](int n) { return std::string{char('0' + n / 10), char('0' + n % 10)}; };
     RecordFile file;
     file.header().weight(weight, unit);
     for (int k = 0; k <= 20; ++k) {
-        const int tenths = 30 + 5 * (k % 20);
-        const std::string speed = (tenths < 100 ? " " : "") + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-        file.sample({two_digits(down ? 20 - k : k), "00", "000", "000", two_digits(k % 16), "0.00", speed});
+        char minute[4], incline[4], speed[8];
+        std::snprintf(minute, sizeof minute, "%02d", down ? 20 - k : k);
+        std::snprintf(incline, sizeof incline, "%02d", k % 16);
+        std::snprintf(speed, sizeof speed, "%4.1f", 3 + 0.5 * (k % 20));
+        file.sample({minute, "00", "000", "000", incline, "0.00", speed});
     }
     return file.text();
 }

@@ -92,13 +92,15 @@ TEST_F(ProgramCommands, ExportThenImportGivesTheProgramBack)
     }
     const Program exported = now();
     const QString path = folder.filePath("Intervals");
+    const auto named = [](const QString& proposed, const QStringList& filters, const QString& path) {
+        return [=](QWidget* dialog) {
+            EXPECT_EQ(typed_name(dialog), proposed);
+            EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->nameFilters(), filters);
+            choose(path)(dialog);
+        };
+    };
     const QString saved = through_file_dialog(clicking(window, "Command_export_program"), "CommonDialog6",
-                                              [&](QWidget* dialog) {
-                                                  EXPECT_EQ(typed_name(dialog), "QM20");
-                                                  EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->nameFilters(),
-                                                            QStringList{"FIT workout (*.fit)"});
-                                                  choose(path)(dialog);
-                                              });
+                                              named("QM20", {"FIT workout (*.fit)"}, path));
     EXPECT_TRUE(saved.contains("Intervals.fit")) << saved.toStdString();
     EXPECT_EQ(contents(path + ".fit").mid(8, 4), ".FIT");
 
@@ -106,14 +108,9 @@ TEST_F(ProgramCommands, ExportThenImportGivesTheProgramBack)
     QTest::keyClick(control(window, "Combo_type"), Qt::Key_Up);    // "QM-20" again, at its defaults
     const Program before = now();
     ASSERT_NE(before, exported);
-    const QString message = through_file_dialog(clicking(window, "Command_import"), "CommonDialog5",
-                                                [&](QWidget* dialog) {
-                                                    EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->nameFilters(),
-                                                              (QStringList{"Workouts (*.fit *.zwo)",
-                                                                           "FIT files (*.fit)",
-                                                                           "Zwift workouts (*.zwo)"}));
-                                                    choose(path + ".fit")(dialog);
-                                                });
+    const QString message = through_file_dialog(
+        clicking(window, "Command_import"), "CommonDialog5",
+        named("", {"Workouts (*.fit *.zwo)", "FIT files (*.fit)", "Zwift workouts (*.zwo)"}, path + ".fit"));
     EXPECT_EQ(message, "");  // nothing was adapted
     EXPECT_EQ(now(), exported);
     EXPECT_TRUE(window.isWindowModified());

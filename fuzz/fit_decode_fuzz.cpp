@@ -7,20 +7,16 @@
 #include "fit/fit_activity_reader.h"
 #include "fit/fit_import.h"
 #include "fit/fit_workout_reader.h"
+#include "fuzz/fuzz_check.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 using namespace trevalo;
+using fuzz::check;
 
 namespace {
-
-void check(bool holds)
-{
-    if (!holds)
-        __builtin_trap();
-}
 
 void check_decoded(const fit::Decoded& d)
 {

@@ -4,6 +4,7 @@
 
 #include "editor/edit_model.h"
 #include "editor/edit_program.h"
+#include "fuzz/fuzz_check.h"
 #include "program_file/program_file.h"
 #include "program_file/program_reader.h"
 
@@ -11,16 +12,7 @@
 #include <cstdint>
 
 using namespace trevalo;
-
-namespace {
-
-void check(bool holds)
-{
-    if (!holds)
-        __builtin_trap();
-}
-
-}  // namespace
+using fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

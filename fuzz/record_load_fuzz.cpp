@@ -3,6 +3,7 @@
 // picked and scrolled through to its end. A load given up half way leaves
 // what was shown before exactly as it was.
 
+#include "fuzz/fuzz_check.h"
 #include "records/record_view.h"
 
 #include <cstddef>
@@ -11,15 +12,10 @@
 #include <string_view>
 #include <vector>
 
+using trevalo::fuzz::check;
 using trevalo::records::RecordView;
 
 namespace {
-
-void check(bool holds)
-{
-    if (!holds)
-        __builtin_trap();
-}
 
 // What the window shows of the view.
 std::vector<std::string> shown(const RecordView& view)

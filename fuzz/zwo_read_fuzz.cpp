@@ -2,6 +2,7 @@
 // at a fixed threshold pace and imported under one of the settings, where
 // the import is refused with words or gives a program the settings offer.
 
+#include "fuzz/fuzz_check.h"
 #include "plans/plan_program.h"
 #include "plans/zwo_plan.h"
 #include "plans/zwo_reader.h"
@@ -12,16 +13,7 @@
 #include <string_view>
 
 using namespace trevalo;
-
-namespace {
-
-void check(bool holds)
-{
-    if (!holds)
-        __builtin_trap();
-}
-
-}  // namespace
+using fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -116,10 +116,14 @@ private:
     }
 
     // From a 1:00 to a 60:00 kilometre: anything else is no runner's pace.
+    // Some tools write 0 for a pace they leave unset: the runner is asked, as
+    // for a file that names none.
     void read_threshold(const QString& value, const std::string& at)
     {
         bool ok = false;
         const double seconds = value.toDouble(&ok);
+        if (ok && seconds == 0)
+            return;
         if (ok && seconds >= 60 && seconds <= 3600)
             workout_.threshold_s_per_km = seconds;
         else

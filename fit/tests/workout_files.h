@@ -1,15 +1,13 @@
 #pragma once
 
 // Small FIT workout files for the tests, written step by step with the
-// protocol writer, and plans as one line of text to compare with.
+// protocol writer.
 
 #include "fit/incline_field.h"
 #include "fit/profile.h"
 #include "fit/writer.h"
-#include "plans/plan.h"
 
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,6 +26,7 @@ struct FileOptions {
     ByteOrder order = ByteOrder::Little;
     std::uint8_t incline_number = 0;  // the developer field's number
     bool strangers = false;           // an unknown message and an unknown field among the steps
+    std::string_view tail = {};       // bytes after the steps, the sizes and CRCs made to fit them
 };
 
 inline std::string workout_file(const std::vector<StepRow>& steps, FileOptions options = {})
@@ -39,7 +38,6 @@ inline std::string workout_file(const std::vector<StepRow>& steps, FileOptions o
     out.declare_developer(1, incline_field::application_id);
     out.declare_field({1, 3, uint8, "cadence", "rpm", std::nullopt});
     out.declare_field({1, options.incline_number, sint16, "incline", "%", 10});
-    out.write(profile::workout::number, {{profile::workout::wkt_name, string, std::nullopt, "Test"}});
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const StepRow& s = steps[i];
         if (options.strangers)
@@ -55,24 +53,8 @@ inline std::string workout_file(const std::vector<StepRow>& steps, FileOptions o
                    {99, uint16, options.strangers ? std::optional<std::int64_t>(7) : std::nullopt}},
                   {{1, 3, uint8, 90}, {1, options.incline_number, sint16, s.incline}});
     }
+    out.append_raw(options.tail);
     return out.finish();
-}
-
-// "1T600@2.75/3": the step's number, T/D/O and its seconds or metres, the
-// speed when it has one, the incline when it is not 0.
-inline std::string text(const plans::Plan& plan)
-{
-    std::ostringstream out;
-    for (const plans::Step& s : plan.steps) {
-        out << (out.tellp() > 0 ? " " : "") << s.number << "TDO"[static_cast<int>(s.length)];
-        if (s.length != plans::Step::Length::Open)
-            out << s.amount;
-        if (s.speed_mps)
-            out << '@' << *s.speed_mps;
-        if (s.incline_pct != 0)
-            out << '/' << s.incline_pct;
-    }
-    return out.str();
 }
 
 }  // namespace trevalo::fit::testing

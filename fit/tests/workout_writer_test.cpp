@@ -43,7 +43,8 @@ plans::Plan expected_runs(const Program& p)
         if (i == 0 || p.speed[i] != p.speed[i - 1] || p.incline[i] != p.incline[i - 1])
             plan.steps.push_back({step_name(p.speed[i], p.incline[i], p.settings.unit),
                                   static_cast<int>(plan.steps.size() + 1), plans::Step::Length::Time, 0,
-                                  std::round(p.speed[i] * unit * 1000) / 1000, std::nullopt, static_cast<double>(p.incline[i])});
+                                  std::round(p.speed[i] * unit * 1000) / 1000, std::nullopt,
+                                  static_cast<double>(p.incline[i])});
         plan.steps.back().amount += program::segment_seconds(p);
     }
     for (plans::Step& step : plan.steps)
@@ -64,21 +65,22 @@ TEST(FitWorkoutWriter, NamesStepsAsAWatchShowsThem)
 TEST(FitWorkoutWriter, EverySettingReadsBackAsItsRuns)
 {
     const std::string no_sdk = testing::why_no_sdk();
-    for (const program::Settings& settings : program::kAllSettings) {
-        const Program p = hills(settings);
-        SCOPED_TRACE(::testing::Message() << program::model_name(settings.model) << ' '
-                                          << program::unit_name(settings.unit) << ' ' << program::mode_name(settings.mode));
+    for (const program::Settings& s : program::kAllSettings) {
+        SCOPED_TRACE(::testing::Message() << model_name(s.model) << ' ' << unit_name(s.unit) << ' '
+                                          << mode_name(s.mode));
+        const Program p = hills(s);
         const plans::Plan runs = expected_runs(p);
         const std::string file = write_fit_workout(p, "Hügelläufe am Morgen", {4'000'000'000U, 1'700'000'000});
         EXPECT_TRUE(testing::reads_as(file, testing::text(runs)));
         if (!no_sdk.empty())
             continue;
         QJsonArray steps;
-        for (const plans::Step& s : runs.steps)
-            steps.append(QJsonObject{{"name", QString::fromStdString(s.name)}, {"seconds", s.amount},
-                                     {"speed", *s.speed_mps}, {"incline", s.incline_pct}});
+        for (const plans::Step& step : runs.steps)
+            steps.append(QJsonObject{{"name", QString::fromStdString(step.name)}, {"seconds", step.amount},
+                                     {"speed", *step.speed_mps}, {"incline", step.incline_pct}});
         const auto check = [&] {
-            const QJsonObject expected{{"name", QString::fromStdString(runs.name)}, {"serialNumber", 4e9}, {"steps", steps}};
+            const QJsonObject expected{
+                {"name", QString::fromStdString(runs.name)}, {"serialNumber", 4e9}, {"steps", steps}};
             return exports::testing::read_back(testing::node_script("check_workout.mjs"),
                                                {file, QJsonDocument(expected).toJson().toStdString()});
         };

@@ -1,7 +1,7 @@
 #pragma once
 
-// Small FIT workout files for the tests, written step by step with the
-// protocol writer.
+// Small FIT files for the tests, written with the protocol writer: workouts
+// step by step, activities record by record.
 
 #include "fit/incline_field.h"
 #include "fit/profile.h"
@@ -54,6 +54,34 @@ inline std::string workout_file(const std::vector<StepRow>& steps, FileOptions o
                   {{1, 3, uint8, 90}, {1, options.incline_number, sint16, s.incline}});
     }
     out.append_raw(options.tail);
+    return out.finish();
+}
+
+struct Record {
+    std::optional<std::int64_t> time = {}, speed = {}, enhanced_speed = {}, grade = {};
+};
+
+// Records of an activity starting at FIT time 1000; from the second on, when
+// `compressed`, under compressed-timestamp headers (speed and grade only).
+inline std::string activity_file(const std::vector<Record>& records, bool compressed = false)
+{
+    namespace rec = profile::record;
+    using enum BaseType;
+    Writer out;
+    out.write(profile::file_id::number, {{profile::file_id::type, enum8, std::int64_t{profile::file_activity}}});
+    for (std::size_t i = 0; i < records.size() && !(compressed && i > 0); ++i) {
+        const Record& r = records[i];
+        out.write(rec::number, {{rec::timestamp, uint32, r.time}, {rec::speed, uint16, r.speed},
+                                {rec::enhanced_speed, uint32, r.enhanced_speed}, {rec::grade, sint16, r.grade}});
+    }
+    if (compressed)
+        out.append_raw({"\x42\x00\x00\x14\x00\x02\x06\x02\x84\x09\x02\x83", 12});  // local type 2: speed, grade
+    const auto le = [](std::int64_t v) {
+        return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8 & 0xFF)};
+    };
+    for (std::size_t i = 1; compressed && i < records.size(); ++i)
+        out.append_raw(static_cast<char>(0x80 | 2 << 5 | (*records[i].time & 0x1F)) + le(*records[i].speed) +
+                       le(*records[i].grade));
     return out.finish();
 }
 

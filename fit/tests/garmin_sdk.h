@@ -6,7 +6,6 @@
 
 #include "exports/tests/read_back.h"
 
-#include <cctype>
 #include <filesystem>
 #include <string>
 
@@ -33,10 +32,9 @@ inline std::string from_hex(const std::string& hex)
 {
     std::string bytes;
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        const auto digit = [](char c) { return c <= '9' ? c - '0' : c - 'a' + 10; };
-        if (!std::isxdigit(static_cast<unsigned char>(hex[i])) || !std::isxdigit(static_cast<unsigned char>(hex[i + 1])))
+        if (hex.find_first_not_of("0123456789abcdef", i) < i + 2)
             return {};
-        bytes.push_back(static_cast<char>(digit(hex[i]) * 16 + digit(hex[i + 1])));
+        bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
     }
     return bytes;
 }

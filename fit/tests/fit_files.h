@@ -1,15 +1,13 @@
 #pragma once
 
-// Small FIT workout files for the tests, written step by step with the
-// protocol writer, and plans as one line of text to compare with.
+// Small FIT files for the tests, written with the protocol writer: workouts
+// step by step, activities record by record.
 
 #include "fit/incline_field.h"
 #include "fit/profile.h"
 #include "fit/writer.h"
-#include "plans/plan.h"
 
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,6 +26,7 @@ struct FileOptions {
     ByteOrder order = ByteOrder::Little;
     std::uint8_t incline_number = 0;  // the developer field's number
     bool strangers = false;           // an unknown message and an unknown field among the steps
+    std::string_view tail = {};       // bytes after the steps, the sizes and CRCs made to fit them
 };
 
 inline std::string workout_file(const std::vector<StepRow>& steps, FileOptions options = {})
@@ -39,7 +38,6 @@ inline std::string workout_file(const std::vector<StepRow>& steps, FileOptions o
     out.declare_developer(1, incline_field::application_id);
     out.declare_field({1, 3, uint8, "cadence", "rpm", std::nullopt});
     out.declare_field({1, options.incline_number, sint16, "incline", "%", 10});
-    out.write(profile::workout::number, {{profile::workout::wkt_name, string, std::nullopt, "Test"}});
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const StepRow& s = steps[i];
         if (options.strangers)
@@ -55,24 +53,36 @@ inline std::string workout_file(const std::vector<StepRow>& steps, FileOptions o
                    {99, uint16, options.strangers ? std::optional<std::int64_t>(7) : std::nullopt}},
                   {{1, 3, uint8, 90}, {1, options.incline_number, sint16, s.incline}});
     }
+    out.append_raw(options.tail);
     return out.finish();
 }
 
-// "1T600@2.75/3": the step's number, T/D/O and its seconds or metres, the
-// speed when it has one, the incline when it is not 0.
-inline std::string text(const plans::Plan& plan)
+struct Record {
+    std::optional<std::int64_t> time = {}, speed = {}, enhanced_speed = {}, grade = {};
+};
+
+// Records of an activity starting at FIT time 1000; from the second on, when
+// `compressed`, under compressed-timestamp headers (speed and grade only).
+inline std::string activity_file(const std::vector<Record>& records, bool compressed = false)
 {
-    std::ostringstream out;
-    for (const plans::Step& s : plan.steps) {
-        out << (out.tellp() > 0 ? " " : "") << s.number << "TDO"[static_cast<int>(s.length)];
-        if (s.length != plans::Step::Length::Open)
-            out << s.amount;
-        if (s.speed_mps)
-            out << '@' << *s.speed_mps;
-        if (s.incline_pct != 0)
-            out << '/' << s.incline_pct;
+    namespace rec = profile::record;
+    using enum BaseType;
+    Writer out;
+    out.write(profile::file_id::number, {{profile::file_id::type, enum8, std::int64_t{profile::file_activity}}});
+    for (std::size_t i = 0; i < records.size() && !(compressed && i > 0); ++i) {
+        const Record& r = records[i];
+        out.write(rec::number, {{rec::timestamp, uint32, r.time}, {rec::speed, uint16, r.speed},
+                                {rec::enhanced_speed, uint32, r.enhanced_speed}, {rec::grade, sint16, r.grade}});
     }
-    return out.str();
+    if (compressed)
+        out.append_raw({"\x42\x00\x00\x14\x00\x02\x06\x02\x84\x09\x02\x83", 12});  // local type 2: speed, grade
+    const auto le = [](std::int64_t v) {
+        return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8 & 0xFF)};
+    };
+    for (std::size_t i = 1; compressed && i < records.size(); ++i)
+        out.append_raw(static_cast<char>(0x80 | 2 << 5 | (*records[i].time & 0x1F)) + le(*records[i].speed) +
+                       le(*records[i].grade));
+    return out.finish();
 }
 
 }  // namespace trevalo::fit::testing

@@ -133,16 +133,6 @@ const Row rows[] = {
         {"durationType": "calories", "durationValue": 100, "targetType": "cadence", "targetValue": 0},
         {"durationType": "powerLessThan", "durationValue": 200, "targetType": "power", "targetValue": 3},
         {"durationType": "repeatUntilTime", "durationValue": 0, "targetValue": 1200000}]})"},
-    {"Garmin: nested repeats", {}, "Nested: 1T60 2D200 2D200 2D200 1T60 2D200 2D200 2D200",
-     R"({"name": "Nested", "steps": [
-        {"durationType": "time", "durationValue": 60000}, {"durationType": "distance", "durationValue": 20000},
-        {"durationType": "repeatUntilStepsCmplt", "durationValue": 1, "targetValue": 3},
-        {"durationType": "repeatUntilStepsCmplt", "durationValue": 0, "targetValue": 2}]})"},
-    {"Garmin: a loop pointing forward", {}, "Step 1 (byte *) repeats from step 2, which does not come before it.",
-     R"({"name": "Loop", "steps": [{"durationType": "repeatUntilStepsCmplt", "durationValue": 1, "targetValue": 2},
-        {"durationType": "time", "durationValue": 60000}]})"},
-    {"Garmin: a course", {}, "This FIT file is a course: only workouts and activities can be imported.",
-     R"({"name": "Course", "fileType": "course", "steps": []})"},
 
     // Activities. The compressed times roll over 32 s between the second and
     // third record, and the third and fourth.

@@ -31,8 +31,7 @@ TEST(WorkoutImport, AnExportedWorkoutImportsBackByteForByte)
         }
 }
 
-// The format is told by the bytes, a ".fit" name only for what names no
-// format; a Zwift run at its threshold for 20 minutes runs at the file's own
+// The format is told by the bytes, whatever the name; a Zwift run at its threshold for 20 minutes runs at the file's own
 // pace (5:00 a km: 12 km/h), else at the runner's (4:00: 15 km/h).
 TEST(WorkoutImport, TellsTheFormatAndWhosePaceAZwiftRunTakes)
 {
@@ -43,24 +42,17 @@ TEST(WorkoutImport, TellsTheFormatAndWhosePaceAZwiftRunTakes)
     const std::string fit = fit::write_fit_workout(program::default_program({}), "x", {1, 0});
     const struct {
         std::string bytes, name;
-        const char* error_has;  // empty: read
         bool needs_pace;
         int tenths;  // km/h, with the runner's pace 4:00
     } rows[] = {
-        {zwo("<thresholdSecPerKm>300</thresholdSecPerKm>"), "a.zwo", "", false, 120},
-        {zwo(""), "a.xml", "", true, 150},
-        {fit, "workout.bin", "", false, 8},  // a FIT file whatever its name: the R300's first speed
-        {zwo(""), "a.fit", "FIT", false, 0},
-        {"", "a.zwo", "XML", false, 0},
+        {zwo("<thresholdSecPerKm>300</thresholdSecPerKm>"), "a.zwo", false, 120},
+        {zwo(""), "a.xml", true, 150},
+        {fit, "workout.bin", false, 8},  // a FIT file whatever its name: the R300's first speed
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const auto file = read_workout_file(row.bytes, row.name);
-        ASSERT_EQ(file.ok(), !*row.error_has) << file.error();
-        if (!file) {
-            EXPECT_NE(file.error().find(row.error_has), std::string::npos) << file.error();
-            continue;
-        }
+        ASSERT_TRUE(file) << file.error();
         EXPECT_EQ(needs_threshold_pace(*file), row.needs_pace);
         const auto made = workout_program(*file, {program::Model::R300, program::Unit::KPH, program::Mode::General},
                                           70, 240);

@@ -30,10 +30,8 @@ TEST(Summary, DistanceSpeedAndClimbFollowTheSegmentRule)
         {{QM5, MPH, General}, 20, {{10, 100, 10}, {10, 50, 0}}, 60, 2.5, 7.5, 880},
         // "R300": 16 segments, whatever the lists hold for the hidden four.
         {{R300, KPH, General}, 32, {{16, 100, 3}}, 120, 16.0 / 3, 10, 160},
-        {{R300, MPH, General}, 5, {{8, 120, 15}, {8, 5, 0}}, 18.75, 0.5 * 5 / 60 * 12 + 0.5 * 5 / 60 * 0.5,
-         6.25, 0.5 * 5 / 60 * 12 * 0.15 * 5280},
-        {{QM20, KPH, Silver}, 99, {{1, 120, 6}, {19, 3, 0}}, 297, (12 + 19 * 0.3) * 297 / 3600,
-         (12 + 19 * 0.3) * 297 / 3600 / (99 / 60.0), 12 * 297 / 3600.0 * 0.06 * 1000},
+        // 5 minutes: 18.75 s a segment; half the time at 12 mph, half at 0.5.
+        {{R300, MPH, General}, 5, {{8, 120, 15}, {8, 5, 0}}, 18.75, 0.5 + 0.5 / 24, 6.25, 396},
     };
     for (const auto& row : rows) {
         Program p = default_program(row.settings);

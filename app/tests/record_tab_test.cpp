@@ -18,8 +18,6 @@
 namespace trevalo::app::testing {
 namespace {
 
-const QString kColon = QString(QChar(0xFF1A));
-
 class RecordPage : public ShownWindow {
 protected:
     void SetUp() override
@@ -70,14 +68,11 @@ TEST_F(RecordPage, OpenFileShowsTheLastWorkoutThenAnyOther)
                   choose(path)(dialog);
               }),
               "");
-    EXPECT_EQ(text(window, "Label_weight"), "Weight" + kColon + "160 KG");  // the last workout's
-    EXPECT_EQ(control(window, "Image_s_0")->accessibleName() + "; " + control(window, "Image_s_3")->accessibleName(),
-              "Speed, sample 1: 9.6 KPH; Speed, sample 4: no sample");
+    EXPECT_EQ(view().selected_date(), 1);
     expect_record_tab_shows_model(window);
     expect_texts_fit(window);
 
     QTest::keyClick(dates(), Qt::Key_Up);  // the imperial workout before it, chosen from the keyboard
-    EXPECT_EQ(control<QGroupBox>(window, "Frame1_Record")->title(), "SPEED(MPH)");
     expect_record_tab_shows_model(window);
     EXPECT_EQ(open([&](QWidget* dialog) {  // cancelled, from where the file was chosen: nothing changes
                   EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->directory().absolutePath(), folder.path());
@@ -95,13 +90,12 @@ TEST_F(RecordPage, ALongWorkoutIsWalkedFromTheKeyboardAndACancelledLoadKeepsIt)
     speeds.push_back("14.0");  // the last sample stands out
     open(write("long.cus", workout("2026/03/05 06:00", "LBS", speeds)));
     auto* scroll = control<QScrollBar>(window, "HScroll1");
-    EXPECT_TRUE(control(window, "Label_end")->isVisible());
     QTest::keyClick(scroll, Qt::Key_End);
     EXPECT_EQ(text(window, "Label_end"), "30");
+    // What a screen reader is told of the last bar.
     const auto* bar = QAccessible::queryAccessibleInterface(control(window, "Image_s_19"));
-    EXPECT_EQ(bar->text(QAccessible::Name), "Speed, sample 30: 14 MPH");
-    EXPECT_EQ(control(window, "Image_i_19")->accessibleName(), "Incline, sample 30: 0 %");
-    EXPECT_EQ(bar->text(QAccessible::Description), "8 of 8 lamps lit");
+    EXPECT_EQ(bar->text(QAccessible::Name) + "; " + bar->text(QAccessible::Description),
+              "Speed, sample 30: 14 MPH; 8 of 8 lamps lit");
     expect_texts_fit(window);
 
     const QString before = control(window, "Image_p")->accessibleDescription();
@@ -186,7 +180,6 @@ TEST_F(RecordPage, ExportAndTheChartsMenuWriteWhatIsShown)
 {
     QAction* charts = control(window, "Frame3_Record")->actions().value(0);
     ASSERT_NE(charts, nullptr);
-    EXPECT_EQ(charts->text(), QString::fromUtf8("Save Charts as Image\u2026"));
     open(write("w.cus", workout("2026/03/01 07:30", "LBS", {"10.0", " 4.0"})));
     const struct {
         bool charts;

@@ -31,24 +31,6 @@ protected:
 using Access = WindowSettings;
 using EditHistory = WindowSettings;
 
-TEST_F(WindowSettings, ModelUnitAndModeChoicesReachEveryControl)
-{
-    const editor::EditModel& model = window.edit_model();
-    auto* type = control<QComboBox>(window, "Combo_type");
-    QTest::keyClick(type, Qt::Key_Home);  // "QM-20", by keyboard
-    EXPECT_EQ(model.model(), editor::Model::QM20);
-    expect_edit_tab_shows_model(window);
-
-    click(window, "Option_kph");
-    click(window, "Option_sil");
-    EXPECT_EQ((std::pair{model.unit(), model.mode()}), (std::pair{editor::Unit::KPH, editor::Mode::Silver}));
-    expect_edit_tab_shows_model(window);
-
-    QTest::keyClick(type, Qt::Key_End);  // "R300" takes the mode back to "General"
-    EXPECT_EQ(model.mode(), editor::Mode::General);
-    expect_edit_tab_shows_model(window);
-}
-
 TEST_F(WindowSettings, TheGridFromTheKeyboardAndTheListsEditTheProgramTogether)
 {
     QTest::keyClick(control(window, "Combo_type"), Qt::Key_Up);  // "QM-5"
@@ -94,7 +76,6 @@ TEST_F(Access, LampsAndListsTellWhatTheyAre)
     EXPECT_EQ(accessible("Image1_27", QAccessible::Name), "Speed, segment 4, level 3");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(control(window, "Image1_27"))->role(), QAccessible::Button);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(control(window, "Image_s_0"))->role(), QAccessible::Graphic);
-    EXPECT_EQ(control(window, "Image1_27")->toolTip(), "5 MPH");
     EXPECT_EQ(accessible("Combo_i_3", QAccessible::Description), "Incline of segment 4");
     EXPECT_EQ(accessible("Combo_i_3", QAccessible::Value), "0");
 }

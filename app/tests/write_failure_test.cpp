@@ -1,7 +1,6 @@
-// Both writers of the window (the program, the picture of the charts) go
-// through the atomic writer: a failure says the system's reason and keeps the
-// earlier file byte for byte. What a full or read-only stick does to that
-// writer is its own tests' concern; the save test shows that the reason
+// Both writers of the window (the program, the picture of the charts) fail
+// the same way on a failing system: they say why, keep the earlier file byte
+// for byte, and leave nothing behind. The save test shows that the reason
 // reaches the user.
 
 #include "window_helpers.h"
@@ -10,7 +9,9 @@
 #include "app/program_writer.h"
 #include "files/atomic_writer.h"
 
-#include <cerrno>
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -20,8 +21,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A device that fails on purpose, as a worn-out stick does: only a writer
-// that goes through the one given sees it.
+const std::string kEarlier(65, '\7');
+
+// A device that fails on purpose, as a worn-out stick does.
 class FailingDisk : public files::AtomicWriter {
 protected:
     ssize_t write_some(int, const char*, std::size_t) override
@@ -31,16 +33,30 @@ protected:
     }
 };
 
+std::string read(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
 // The files below a folder with their content; "/" marks a folder.
 std::map<std::string, std::string> snapshot(const fs::path& folder)
 {
     std::map<std::string, std::string> seen;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
-        std::ifstream file(entry.path(), std::ios::binary);
-        seen[entry.path().lexically_relative(folder)] =
-            entry.is_directory() ? "/" : std::string(std::istreambuf_iterator<char>(file), {});
-    }
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder))
+        seen[entry.path().lexically_relative(folder)] = entry.is_directory() ? "/" : read(entry.path());
     return seen;
+}
+
+// More than the stick holds: written up to its last byte.
+void fill(const fs::path& stick)
+{
+    std::ofstream(stick / "filler", std::ios::binary) << std::string(1 << 17, 'f');
+}
+
+void make_read_only(const fs::path& stick)
+{
+    EXPECT_EQ(::mount(nullptr, stick.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
 }
 
 struct Failure {
@@ -48,27 +64,48 @@ struct Failure {
     const char* reason;   // the system's, as the error must carry it
     const char* earlier;  // paths from the test's folder
     const char* target;
+    void (*prepare)(const fs::path& stick);  // set for a failure on the stick
     bool failing_disk;
 };
 // By name in test output, not as bytes.
 void PrintTo(const Failure& failure, std::ostream* os) { *os << failure.name; }
 
 const Failure kFailures[] = {
-    {"FileInsteadOfFolder", "Not a directory", "R300.cus", "R300.cus/R301.cus", false},
-    {"FolderInsteadOfFile", "Is a directory", "R300.cus/R300.cus", "R300.cus", false},
-    {"FailingDevice", "Input/output error", "R300.cus", "R300.cus", true},
+    {"FullStick", "No space left on device", "stick/R300.cus", "stick/R300.cus", &fill, false},
+    {"ReadOnlyStick", "Read-only file system", "stick/R300.cus", "stick/R300.cus", &make_read_only, false},
+    {"FileInsteadOfFolder", "Not a directory", "R300.cus", "R300.cus/R301.cus", nullptr, false},
+    {"FolderInsteadOfFile", "Is a directory", "R300.cus/R300.cus", "R300.cus", nullptr, false},
+    {"FailingDevice", "Input/output error", "R300.cus", "R300.cus", nullptr, true},
 };
 
 // The parameter's second half: the picture writer, else the program writer.
-class WriteFailure : public ::testing::TestWithParam<std::tuple<Failure, bool>> {};
+// The stick is a small file system mounted by the test, as a USB stick would
+// be; without root it stays a plain folder.
+class WriteFailure : public ::testing::TestWithParam<std::tuple<Failure, bool>> {
+protected:
+    // Lazily, so that a file dialog still watching the folder cannot keep it.
+    void TearDown() override
+    {
+        if (mounted)
+            ::umount2(stick.c_str(), MNT_DETACH);
+    }
+    QTemporaryDir temporary;
+    const fs::path folder = temporary.path().toStdString();
+    const fs::path stick = folder / "stick";
+    bool mounted = false;
+};
 
-TEST_P(WriteFailure, SaysWhyAndKeepsTheEarlierFile)
+TEST_P(WriteFailure, SaysWhyKeepsTheEarlierFileAndLeavesNothingBehind)
 {
     const auto& [failure, png] = GetParam();
-    const QTemporaryDir temporary;
-    const fs::path folder = temporary.path().toStdString();
+    fs::create_directory(stick);
+    mounted = failure.prepare && ::getuid() == 0 && ::mount("tmpfs", stick.c_str(), "tmpfs", 0, "size=64k") == 0;
+    if (failure.prepare && !mounted)
+        GTEST_SKIP() << "needs root to mount a tmpfs as the failing stick";
     fs::create_directories((folder / failure.earlier).parent_path());
-    std::ofstream(folder / failure.earlier, std::ios::binary) << std::string(65, '\7');
+    std::ofstream(folder / failure.earlier, std::ios::binary) << kEarlier;
+    if (failure.prepare)
+        failure.prepare(stick);
     const std::map<std::string, std::string> before = snapshot(folder);
 
     FailingDisk failing;
@@ -80,7 +117,7 @@ TEST_P(WriteFailure, SaysWhyAndKeepsTheEarlierFile)
     EXPECT_FALSE(png ? write_png(image, target, &error, writer)
                      : write_program_file(target, program_file::ProgramBytes{}, &error, writer));
     EXPECT_TRUE(error.contains(failure.reason)) << error.toStdString();
-    EXPECT_EQ(snapshot(folder), before);
+    EXPECT_EQ(snapshot(folder), before);  // the earlier file's bytes among them
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, WriteFailure,

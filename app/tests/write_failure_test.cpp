@@ -21,8 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kEarlier(65, '\7');
-
 // A device that fails on purpose, as a worn-out stick does.
 class FailingDisk : public files::AtomicWriter {
 protected:
@@ -33,27 +31,20 @@ protected:
     }
 };
 
-std::string read(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
 // The files below a folder with their content; "/" marks a folder.
 std::map<std::string, std::string> snapshot(const fs::path& folder)
 {
     std::map<std::string, std::string> seen;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder))
-        seen[entry.path().lexically_relative(folder)] = entry.is_directory() ? "/" : read(entry.path());
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        seen[entry.path().lexically_relative(folder)] =
+            entry.is_directory() ? "/" : std::string(std::istreambuf_iterator<char>(file), {});
+    }
     return seen;
 }
 
-// More than the stick holds: written up to its last byte.
-void fill(const fs::path& stick)
-{
-    std::ofstream(stick / "filler", std::ios::binary) << std::string(1 << 17, 'f');
-}
-
+// More than the stick holds, written up to its last byte; or the stick read-only.
+void fill(const fs::path& stick) { std::ofstream(stick / "filler", std::ios::binary) << std::string(1 << 17, 'f'); }
 void make_read_only(const fs::path& stick)
 {
     EXPECT_EQ(::mount(nullptr, stick.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
@@ -103,7 +94,7 @@ TEST_P(WriteFailure, SaysWhyKeepsTheEarlierFileAndLeavesNothingBehind)
     if (failure.prepare && !mounted)
         GTEST_SKIP() << "needs root to mount a tmpfs as the failing stick";
     fs::create_directories((folder / failure.earlier).parent_path());
-    std::ofstream(folder / failure.earlier, std::ios::binary) << kEarlier;
+    std::ofstream(folder / failure.earlier, std::ios::binary) << std::string(65, '\7');
     if (failure.prepare)
         failure.prepare(stick);
     const std::map<std::string, std::string> before = snapshot(folder);

@@ -15,32 +15,25 @@ using enum Model;
 using enum Unit;
 using enum Mode;
 
-TEST(StartUp, OpensOnR300WithSixteenNumberedSegmentsEightToARow)
+// Where each control stands at start-up is the window layout's golden file.
+TEST(StartUp, OpensOnR300WithSixteenNumberedSegments)
 {
     EditModel m;
     m.Form_Load();
     EXPECT_EQ(std::tuple(m.model(), m.unit(), m.mode()), std::tuple(R300, MPH, General));
     EXPECT_FALSE(m.option(Ctl::Option_sil).enabled);
     for (int i = 0; i < kSegments; ++i) {
-        const bool shown = i < 16;
         EXPECT_EQ(m.label({Ctl::Label_seg_s, i}).caption, std::to_string(i + 1));
-        EXPECT_EQ(m.label({Ctl::Label_seg_s, i}).visible, shown) << i;
-        EXPECT_EQ(m.combo({Ctl::Combo_i, i}).visible, shown) << i;
-        EXPECT_EQ(m.lamp(Ctl::Image2, lamp_index(i, 3)).visible, shown) << i;
-        EXPECT_EQ(m.label({Ctl::Label_seg_i, i}).position, (Point{150 + 300 * i, 2700}));
+        EXPECT_EQ(m.combo({Ctl::Combo_i, i}).visible, i < 16) << i;
     }
-    EXPECT_EQ(m.lamp(Ctl::Image1, 31).position, (Point{1020, 240}));
-    EXPECT_EQ(m.lamp(Ctl::Image2, 0).position, (Point{120, 2340}));
 }
 
 // Each selector is a centred label numbered from 1 with its list 240 twips under it.
 // Rows: the model shown, a selector's label, where the label stands.
 TEST(ProductSwitch, SelectorsStandInTwoRowsOfHalfTheSegmentsShown)
 {
-    for (auto [model, label, at] : {std::tuple{R300, ControlRef{Ctl::Label_s, 7}, Point{5280, 240}},
-                                    {R300, {Ctl::Label_s, 8}, {240, 960}},
-                                    {R300, {Ctl::Label_i, 15}, {5280, 960}},
-                                    {QM20, {Ctl::Label_s, 10}, {240, 960}},
+    // R300's rows are those of start-up, in the window layout's golden file.
+    for (auto [model, label, at] : {std::tuple{QM20, ControlRef{Ctl::Label_s, 10}, Point{240, 960}},
                                     {QM20, {Ctl::Label_s, 12}, {1680, 960}},
                                     {QM20, {Ctl::Label_s, 9}, {6720, 240}},
                                     {QM5, {Ctl::Label_i, 19}, {6720, 960}},
@@ -99,14 +92,12 @@ void check_grid(EditModel& m, Ctl grid, const LampValues& lamps, const std::stri
     const auto value = [&](int segment) -> int { return speed ? m.state().seg_s[segment] : m.state().seg_i[segment]; };
     const auto text = [speed](int v) { return speed ? program::tenths_text(v) : std::to_string(v); };
     const int top = m.combo({list, 0}).count() - 1;
-    int above = 256;
     int lit = kLevels - 1;
     for (int item = top; item >= 0; --item) {
         m.choose({list, 3}, item);
-        EXPECT_LT(value(3), above) << "the values rise";
-        above = value(3);
         EXPECT_EQ(text(value(3)), selected_text(m, {list, 3}));
-        // A value lights its column up to the highest reacting lamp that sets no more than it.
+        // A value lights its column up to the highest reacting lamp that sets no more than it;
+        // walked from the top, so that values out of order light the wrong lamps.
         while (lit > 0 && (lamps[lit] == 0 || lamps[lit] > value(3)))
             --lit;
         EXPECT_EQ(column(m, grid, 3), lit_up_to(lit)) << text(value(3));
@@ -169,16 +160,11 @@ TEST(Settings, EachOffersItsListsAndLampsAndStartsFromItsDefaults)
         SCOPED_TRACE(std::string(kModelNames[static_cast<int>(c.model)]) + unit +
                      (c.mode == General ? " General" : " Silver"));
         EditModel m = started(c.model, c.unit, c.mode);
-        ASSERT_EQ(std::tuple(m.model(), m.unit(), m.mode()), std::tuple(c.model, c.unit, c.mode));
         for (int i = 0; i < kSegments; ++i) {
             EXPECT_EQ(m.combo({Ctl::Combo_s, i}).count(), c.speed_count);
             EXPECT_EQ(m.state().seg_s[i], c.speed_lamps[0]);
             EXPECT_EQ(m.combo({Ctl::Combo_i, i}).count(), c.mode == General ? 16 : 7);
             EXPECT_EQ(m.state().seg_i[i], 0);
-            EXPECT_EQ(column(m, Ctl::Image1, i), "10000000");
-            EXPECT_EQ(column(m, Ctl::Image2, i), "10000000");
-            EXPECT_EQ(m.lamp(Ctl::Image1, lamp_index(i, 7)).enabled, c.speed_lamps[7] != 0);
-            EXPECT_EQ(m.lamp(Ctl::Image2, lamp_index(i, 7)).enabled, c.mode == General);
         }
         const ItemList& speeds = *m.combo({Ctl::Combo_s, 3}).items;
         EXPECT_EQ(ItemList(speeds.begin(), speeds.begin() + std::ssize(c.speed_head)), c.speed_head);

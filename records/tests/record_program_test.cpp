@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace trevalo::records {
 namespace {
 
@@ -17,7 +16,7 @@ std::vector<int> shown(const program::Program& p, const std::array<std::uint8_t,
     return {values.begin(), values.begin() + program::segments_shown(p.settings.model)};
 }
 
-TEST(RecordProgram, AWorkoutBecomesItsOwnSegments)
+TEST(RecordProgram, AWorkoutBecomesItsOwnSegmentsUnlessTooShortToResample)
 {
     const std::vector<int> per_minute_speed{30, 35, 40, 45, 50, 55, 60, 65, 70, 75,
                                             80, 85, 90, 95, 100, 105, 110, 115, 120, 125};
@@ -53,11 +52,7 @@ TEST(RecordProgram, AWorkoutBecomesItsOwnSegments)
         EXPECT_EQ(made->program.weight, row.weight);
         EXPECT_TRUE(made->beyond.empty());
     }
-}
-
-// Fewer than two samples, or no time between them: nothing to resample.
-TEST(RecordProgram, RefusesAWorkoutTooShortToResample)
-{
+    // Fewer than two samples, or no time between them: nothing to resample.
     RecordFile file;
     file.header().weight("150", "LBS").header().weight("150", "LBS").samples(1, {.speed = " 6.0"});
     file.header().weight("150", "LBS").samples(5, {.minutes = "03"});

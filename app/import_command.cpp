@@ -54,11 +54,7 @@ void ImportCommand::import(const QString& path)
         return refused(QString::fromLocal8Bit(source.errorString()));
     if (source.size() > kLargestWorkoutFile)
         return refused(QStringLiteral("The file holds %1 bytes, far more than a workout file.").arg(source.size()));
-    std::string bytes(static_cast<std::size_t>(source.size()) + 1, '\0');  // one more: a file still growing
-    std::size_t got = 0;
-    for (std::ptrdiff_t n; got < bytes.size() && (n = source.read(bytes.data() + got, bytes.size() - got)) > 0;)
-        got += static_cast<std::size_t>(n);
-    bytes.resize(got);
+    const std::string bytes = source.read_up_to(static_cast<std::size_t>(source.size()) + 1);
 
     const auto file = imports::read_workout_file(bytes, QFileInfo(path).fileName().toStdString());
     if (!file)

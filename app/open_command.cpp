@@ -12,7 +12,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include <vector>
+#include <span>
+#include <string>
 
 namespace trevalo::app {
 
@@ -46,12 +47,8 @@ void OpenCommand::open(const QString& path)
     } else if (source.size() != program_file::kFileSize) {
         refusal = QString::fromStdString(program_file::size_refusal(source.size()));
     } else {
-        std::vector<std::uint8_t> bytes(program_file::kFileSize + 1);  // one more: a file still growing
-        std::size_t got = 0;
-        for (std::ptrdiff_t n; got < bytes.size() &&
-                               (n = source.read(reinterpret_cast<char*>(bytes.data()) + got, bytes.size() - got)) > 0;)
-            got += static_cast<std::size_t>(n);
-        bytes.resize(got);
+        const std::string text = source.read_up_to(program_file::kFileSize + 1);
+        const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
         const Result<program::Program> read =
             program_file::read_program(bytes, {model_.model(), model_.unit(), model_.mode()});
         if (read) {

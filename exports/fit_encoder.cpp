@@ -87,7 +87,6 @@ std::optional<std::int64_t> optional_int(const std::optional<int>& value)
 
 }  // namespace
 
-std::uint16_t fit_crc(std::string_view bytes) { return fit::crc16(bytes); }
 
 std::string encode_fit(const Workout& workout, std::uint32_t serial_number)
 {

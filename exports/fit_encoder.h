@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace trevalo::exports {
 
@@ -19,9 +18,5 @@ namespace trevalo::exports {
 // number of its own unless a test fixes one; the activity's local time is
 // UTC plus this machine's zone offset at the workout's end.
 std::string encode_fit(const Workout& workout, std::uint32_t serial_number = fit::new_serial_number());
-
-// The CRC-16 that FIT files carry in their header and at their end. Run over
-// a block followed by its own CRC (low byte first), it gives 0.
-std::uint16_t fit_crc(std::string_view bytes);
 
 }  // namespace trevalo::exports

@@ -68,6 +68,16 @@ bool FileSource::open(const std::string& path)
     return true;
 }
 
+std::string FileSource::read_up_to(std::size_t count)
+{
+    std::string bytes(count, '\0');
+    std::size_t got = 0;
+    for (std::ptrdiff_t n; got < count && (n = read(bytes.data() + got, count - got)) > 0;)
+        got += static_cast<std::size_t>(n);
+    bytes.resize(got);
+    return bytes;
+}
+
 std::ptrdiff_t FileSource::read(char* buffer, std::size_t size)
 {
     for (;;) {

@@ -24,6 +24,10 @@ public:
     bool not_a_file() const { return not_a_file_; }
     // Reads up to `size` bytes: how many, 0 at the end, -1 on failure.
     std::ptrdiff_t read(char* buffer, std::size_t size);
+    // Reads until `count` bytes or the end, whichever comes first; a read
+    // that fails ends it early. Ask for one byte more than expected to see a
+    // file that grew since it was opened.
+    std::string read_up_to(std::size_t count);
     // The size when opened; the file may still grow or shrink.
     std::uint64_t size() const { return size_; }
     const std::string& errorString() const { return error_; }

@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QSpinBox>
 
+#include <sys/stat.h>
+
 namespace trevalo::app::testing {
 namespace {
 
@@ -140,12 +142,14 @@ TEST_F(ProgramCommands, ImportAsksForAMissingPaceAndRefusesWhatItCannotRead)
                                                    }});
     EXPECT_EQ(remembered, 8);
 
+    // A pipe would hold the window until some program wrote to it; /dev/zero never ends.
+    const QString fifo = folder.filePath("pipe.fit");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const Program kept = now();
-    for (const auto& [name, bytes, why] :
-         {std::tuple{"bike.zwo", "<workout_file><sportType>bike</sportType><workout/></workout_file>", "cycling"},
-          {"text.fit", "no FIT file at all", "FIT"}}) {
-        const QString refused = through_file_dialog(clicking(window, "Command_import"), "CommonDialog5",
-                                                    choose(write(name, bytes)));
+    for (const auto& [path, why] :
+         {std::pair{write("bike.zwo", "<workout_file><sportType>bike</sportType><workout/></workout_file>"), "cycling"},
+          {write("text.fit", "no FIT file at all"), "FIT"}, {fifo, "named pipe"}, {"/dev/zero", "device"}}) {
+        const QString refused = through_file_dialog(clicking(window, "Command_import"), "CommonDialog5", choose(path));
         EXPECT_TRUE(refused.startsWith("The workout was not imported.")) << refused.toStdString();
         EXPECT_TRUE(refused.contains(why)) << refused.toStdString();
         EXPECT_EQ(now(), kept);

@@ -1,5 +1,6 @@
 #include "exports/fit_encoder.h"
 #include "exports/tests/read_back.h"
+#include "fit/crc.h"
 #include "exports/workout_file.h"
 #include "records/record_reader.h"
 #include "records/tests/record_file_builder.h"
@@ -75,7 +76,7 @@ TEST(WorkoutFile, TheLargestRecordFileExportsEveryWorkout)
         const Workout w = workout_from_record(*store, r, 1772346600);
         ASSERT_LE(w.average_speed_mps, w.max_speed_mps) << r;
         const std::string fit = workout_file(Format::Fit, *store, r, 1772346600);
-        ASSERT_EQ(fit_crc(fit), 0) << r;
+        ASSERT_EQ(fit::crc16(fit), 0) << r;
         const std::string tcx = workout_file(Format::Tcx, *store, r, 1772346600);
         ASSERT_NE(tcx.find("</TrainingCenterDatabase>"), std::string::npos) << r;
         const std::string csv = workout_file(Format::Csv, *store, r, 1772346600);

@@ -4,7 +4,7 @@
 //
 // usage: fit_import_bench [benchmark options]
 
-#include "exports/fit_encoder.h"
+#include "exports/fit_activity_writer.h"
 #include "imports/workout_import.h"
 
 #include <benchmark/benchmark.h>
@@ -21,7 +21,7 @@ std::string day_long_activity()
     workout.points.reserve(86'400);
     for (int i = 0; i < 86'400; ++i)
         workout.points.push_back({double(i), i * 2.5, 2 + (i % 600) * 0.005, 100 + i % 80, (i % 300) * 0.05});
-    return trevalo::exports::encode_fit(workout, 1);
+    return trevalo::exports::write_fit_activity(workout, 1);
 }
 
 void ImportDayLongActivity(benchmark::State& state)
@@ -38,7 +38,7 @@ void ImportDayLongActivity(benchmark::State& state)
             state.SkipWithError(made.error().c_str());
             return;
         }
-        readings = std::get<fit::ActivityReadings>(read->content).readings.size();
+        readings = std::get<imports::ActivityReadings>(read->content).readings.size();
         benchmark::DoNotOptimize(made->program);
     }
     state.SetLabel(std::to_string(readings) + " readings from " + std::to_string(file.size() / 1024) + " KiB");

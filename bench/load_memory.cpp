@@ -4,8 +4,8 @@
 //
 // usage: load_memory FILE [LOADS]
 
-#include "app/form1.h"
-#include "app/record_tab.h"
+#include "app/window/form1.h"
+#include "app/window/record_tab.h"
 
 #include <QApplication>
 #include <QMessageBox>

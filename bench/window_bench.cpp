@@ -1,9 +1,9 @@
 // How long the window takes to open, and to switch the treadmill model with
 // every widget update and repaint included. Runs offscreen.
 
-#include "app/form1.h"
-#include "app/record_tab.h"
-#include "app/workouts_window.h"
+#include "app/window/form1.h"
+#include "app/window/record_tab.h"
+#include "app/window/workouts_window.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "exports/workout_file.h"
 
 #include "exports/csv.h"
-#include "exports/fit_encoder.h"
+#include "exports/fit_activity_writer.h"
 #include "exports/tcx_writer.h"
 #include "records/workout_statistics.h"
 
@@ -120,7 +120,7 @@ std::string workouts_csv(const std::vector<records::WorkoutRow>& rows)
 std::string workout_file(Format format, const records::RecordStore& store, int r, std::int64_t start_utc)
 {
     switch (format) {
-    case Format::Fit: return encode_fit(workout_from_record(store, r, start_utc));
+    case Format::Fit: return write_fit_activity(workout_from_record(store, r, start_utc));
     case Format::Tcx: return write_tcx(workout_from_record(store, r, start_utc)).toStdString();
     case Format::Csv: break;
     }

@@ -7,7 +7,7 @@
 // field of a developer no field_description declares is skipped.
 
 #include "fit/decoded.h"
-#include "program/result.h"
+#include "base/result.h"
 
 #include <string_view>
 

@@ -4,7 +4,7 @@
 // CRC of its own), the protocol and profile versions, the size of the
 // messages that follow and ".FIT".
 
-#include "program/result.h"
+#include "base/result.h"
 
 #include <cstdint>
 #include <string>

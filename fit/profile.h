@@ -32,6 +32,39 @@ enum : std::uint8_t {
 };
 }  // namespace record
 
+namespace event {
+constexpr std::uint16_t number = 21;
+enum : std::uint8_t { event = 0, event_type = 1, timestamp = 253 };
+}  // namespace event
+
+namespace lap {
+constexpr std::uint16_t number = 19;
+enum : std::uint8_t {
+    event = 0, event_type = 1, start_time = 2, total_elapsed_time = 7, total_timer_time = 8,
+    total_distance = 9, total_calories = 11, avg_speed = 13, max_speed = 14, avg_heart_rate = 15,
+    max_heart_rate = 16, total_ascent = 21, sport = 25, sub_sport = 39, timestamp = 253,
+    message_index = 254,
+};
+}  // namespace lap
+
+namespace session {
+constexpr std::uint16_t number = 18;
+enum : std::uint8_t {
+    event = 0, event_type = 1, start_time = 2, sport = 5, sub_sport = 6, total_elapsed_time = 7,
+    total_timer_time = 8, total_distance = 9, total_calories = 11, avg_speed = 14, max_speed = 15,
+    avg_heart_rate = 16, max_heart_rate = 17, total_ascent = 22, first_lap_index = 25, num_laps = 26,
+    timestamp = 253, message_index = 254,
+};
+}  // namespace session
+
+namespace activity {
+constexpr std::uint16_t number = 34;
+enum : std::uint8_t {
+    total_timer_time = 0, num_sessions = 1, type = 2, event = 3, event_type = 4, local_timestamp = 5,
+    timestamp = 253,
+};
+}  // namespace activity
+
 namespace developer_data_id {
 constexpr std::uint16_t number = 207;
 enum : std::uint8_t { developer_id = 0, application_id = 1, developer_data_index = 3, application_version = 4 };
@@ -64,6 +97,10 @@ enum DurationType : std::uint8_t {
 };
 enum TargetType : std::uint8_t { target_speed = 0, target_heart_rate = 1, target_open = 2 };
 enum Intensity : std::uint8_t { intensity_active = 0 };
+
+enum Event : std::uint8_t { event_timer = 0, event_session = 8, event_lap = 9, event_activity = 26 };
+enum EventType : std::uint8_t { event_type_start = 0, event_type_stop = 1, event_type_stop_all = 4 };
+enum ActivityType : std::uint8_t { activity_type_manual = 0 };
 
 // FIT's clock starts at 1989-12-31 00:00 UTC.
 constexpr std::int64_t epoch_unix = 631'065'600;

@@ -7,7 +7,7 @@
 
 #include "folders/file_kind.h"
 #include "folders/removable_media.h"
-#include "program/result.h"
+#include "base/result.h"
 
 #include <QString>
 

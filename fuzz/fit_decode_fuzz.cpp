@@ -4,9 +4,9 @@
 // checked.
 
 #include "fit/decoder.h"
-#include "fit/fit_activity_reader.h"
-#include "fit/fit_import.h"
-#include "fit/fit_workout_reader.h"
+#include "imports/fit_activity_reader.h"
+#include "imports/fit_file_reader.h"
+#include "imports/fit_workout_reader.h"
 #include "fuzz/fuzz_check.h"
 
 #include <cstddef>
@@ -38,7 +38,7 @@ void check_plan(const plans::Plan& plan, std::size_t steps_in_file)
         check(s.number >= 1 && static_cast<std::size_t>(s.number) <= steps_in_file && s.amount >= 0);
 }
 
-void check_activity(const fit::ActivityReadings& a)
+void check_activity(const imports::ActivityReadings& a)
 {
     check(a.readings.size() >= 2 && a.readings.front().start_s == 0 && a.total_s == a.readings.back().start_s);
     for (std::size_t i = 1; i < a.readings.size(); ++i)
@@ -58,7 +58,7 @@ std::size_t steps_in(const fit::Decoded& d)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const Result<fit::Imported> imported = fit::fit_import(bytes);
+    const Result<imports::FitContent> imported = imports::read_fit_file(bytes);
     check(imported.ok() == imported.error().empty());
 
     const Result<fit::Decoded> decoded = fit::decode(bytes, {.check_crc = false});
@@ -67,15 +67,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     check_decoded(*decoded);
-    if (const Result<plans::Plan> plan = fit::read_fit_workout(*decoded))
+    if (const Result<plans::Plan> plan = imports::read_fit_workout(*decoded))
         check_plan(*plan, steps_in(*decoded));
-    if (const Result<fit::ActivityReadings> activity = fit::read_fit_activity(*decoded))
+    if (const Result<imports::ActivityReadings> activity = imports::read_fit_activity(*decoded))
         check_activity(*activity);
     if (imported) {
         if (const auto* plan = std::get_if<plans::Plan>(&*imported))
             check_plan(*plan, steps_in(*decoded));
         else
-            check_activity(std::get<fit::ActivityReadings>(*imported));
+            check_activity(std::get<imports::ActivityReadings>(*imported));
     }
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "imports/workout_import.h"
 
-#include "fit/fit_import.h"
+#include "imports/fit_file_reader.h"
 #include "plans/zwo_plan.h"
 #include "plans/zwo_reader.h"
 #include "program/resample.h"
@@ -30,7 +30,7 @@ bool names_fit(std::string_view bytes, std::string_view file_name)
 Result<WorkoutFile> read_workout_file(std::string_view bytes, std::string_view file_name)
 {
     if (names_fit(bytes, file_name)) {
-        auto fit = fit::fit_import(bytes);
+        auto fit = read_fit_file(bytes);
         if (!fit)
             return Result<WorkoutFile>::failure(fit.error());
         return std::visit([](auto&& content) { return Result<WorkoutFile>(WorkoutFile{std::move(content)}); },
@@ -57,7 +57,7 @@ Result<plans::Imported> workout_program(const WorkoutFile& file, const program::
         return plans::plan_program(plans::zwo_plan(*zwo, zwo->threshold_s_per_km.value_or(threshold_s_per_km)),
                                    settings, weight);
     // An activity is a recorded workout: resampled as Make Program does.
-    const auto& activity = std::get<fit::ActivityReadings>(file.content);
+    const auto& activity = std::get<ActivityReadings>(file.content);
     auto made = program::resample(activity.readings, activity.total_s, settings, weight);
     if (!made)
         return Result<plans::Imported>::failure(made.error());

@@ -6,12 +6,12 @@
 // (ZWO). Read first, since a ZWO file may leave the runner's threshold pace
 // to be asked, then made into a program.
 
-#include "fit/fit_activity_reader.h"
+#include "imports/activity_readings.h"
 #include "plans/plan.h"
 #include "plans/plan_program.h"
 #include "plans/zwo_workout.h"
 #include "program/program.h"
-#include "program/result.h"
+#include "base/result.h"
 
 #include <string_view>
 #include <variant>
@@ -19,7 +19,7 @@
 namespace trevalo::imports {
 
 struct WorkoutFile {
-    std::variant<plans::Plan, fit::ActivityReadings, plans::ZwoWorkout> content;
+    std::variant<plans::Plan, ActivityReadings, plans::ZwoWorkout> content;
 };
 
 // The format is told by the bytes: a FIT file names itself in its header;

@@ -6,7 +6,7 @@
 
 #include "plans/plan.h"
 #include "program/program.h"
-#include "program/result.h"
+#include "base/result.h"
 #include "program/settings.h"
 
 #include <string>

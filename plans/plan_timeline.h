@@ -5,7 +5,7 @@
 // steps that needed it are marked so that the import can say so.
 
 #include "plans/plan.h"
-#include "program/result.h"
+#include "base/result.h"
 
 #include <cstddef>
 #include <vector>

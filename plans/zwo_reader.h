@@ -3,7 +3,7 @@
 // Reading a Zwift workout file (ZWO, XML) for a run.
 
 #include "plans/zwo_workout.h"
-#include "program/result.h"
+#include "base/result.h"
 
 #include <string_view>
 

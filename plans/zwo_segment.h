@@ -4,7 +4,7 @@
 // the ZWO reader; the reader says where the element stands.
 
 #include "plans/zwo_workout.h"
-#include "program/result.h"
+#include "base/result.h"
 
 #include <QStringView>
 #include <QXmlStreamAttributes>

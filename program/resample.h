@@ -5,7 +5,7 @@
 // then the nearest values the settings offer.
 
 #include "program/program.h"
-#include "program/result.h"
+#include "base/result.h"
 
 #include <span>
 #include <string>

@@ -6,7 +6,7 @@
 // never bent to a neighbour.
 
 #include "program/program.h"
-#include "program/result.h"
+#include "base/result.h"
 
 #include <cstdint>
 #include <span>

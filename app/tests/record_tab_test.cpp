@@ -3,7 +3,7 @@
 
 #include "window_helpers.h"
 
-#include "app/record_tab.h"
+#include "app/window/record_tab.h"
 
 #include <QAccessible>
 #include <QDateTimeEdit>

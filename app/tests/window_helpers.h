@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form1.h"
-#include "app/picture_box.h"
+#include "app/widgets/picture_box.h"
+#include "app/window/form1.h"
 #include "editor/edit_program.h"
 #include "editor/lamp_keyboard.h"
 #include "editor/summary_captions.h"

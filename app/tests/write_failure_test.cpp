@@ -5,8 +5,8 @@
 
 #include "window_helpers.h"
 
-#include "app/chart_image.h"
-#include "app/program_writer.h"
+#include "app/commands/chart_image.h"
+#include "app/commands/program_writer.h"
 #include "files/atomic_writer.h"
 
 #include <sys/mount.h>

@@ -1,5 +1,5 @@
 #include "exports/csv.h"
-#include "exports/tests/read_back.h"
+#include "test_support/read_back.h"
 
 #include <gtest/gtest.h>
 
@@ -36,10 +36,10 @@ TEST(CsvTable, QuotesOnlyWhatNeedsItAndPythonReadsBackEveryField)
                    ",x\r\n"
                    "\xF0\x9F\x8F\x83 run,\",,\",5:30\r\n");
     EXPECT_EQ(csv_table({}, {{"x"}}), "x\r\n");
-    if (const std::string missing = testing::missing("command -v python3", "python3"); !missing.empty())
+    if (const std::string missing = test_support::missing("command -v python3", "python3"); !missing.empty())
         GTEST_SKIP() << missing;
 
-    const auto [status, json] = testing::read_back(
+    const auto [status, json] = test_support::read_back(
         "python3 -c 'import csv, json, sys; "
         "json.dump(list(csv.reader(open(sys.argv[1], newline=\"\", encoding=\"utf-8\"), strict=True)), sys.stdout)'",
         {csv});

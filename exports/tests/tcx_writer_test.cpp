@@ -1,5 +1,5 @@
 #include "exports/tcx_writer.h"
-#include "exports/tests/read_back.h"
+#include "test_support/read_back.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +106,7 @@ TEST(TcxWriter, BringsWhatTheSchemaCannotHoldIntoItsRangeWhateverTheLocale)
     const std::string xsd = named ? named : "/usr/share/pytrainer/schemas/GarminTrainingCenterDatabase_v2.xsd";
     if (std::system("command -v xmllint >/dev/null") != 0 || !std::ifstream(xsd))
         GTEST_SKIP() << "needs xmllint and the TCX v2 schema at " << xsd;
-    const auto [status, said] = testing::read_back("xmllint --noout --nonet --schema '" + xsd + "'", written);
+    const auto [status, said] = test_support::read_back("xmllint --noout --nonet --schema '" + xsd + "'", written);
     EXPECT_EQ(status, 0) << said;
 }
 

@@ -1,5 +1,5 @@
-#include "exports/fit_encoder.h"
-#include "exports/tests/read_back.h"
+#include "exports/fit_activity_writer.h"
+#include "test_support/read_back.h"
 #include "fit/crc.h"
 #include "exports/workout_file.h"
 #include "records/record_reader.h"
@@ -63,10 +63,10 @@ TEST(WorkoutFile, ARecordBecomesAWorkoutInSiUnits)
 // the maximum.
 TEST(WorkoutFile, TheLargestRecordFileExportsEveryWorkout)
 {
-    if (const std::string missing = testing::missing("command -v python3", "python3"); !missing.empty())
+    if (const std::string missing = test_support::missing("command -v python3", "python3"); !missing.empty())
         GTEST_SKIP() << missing;
     const auto [status, file] =
-        testing::read_back("python3 " TREVALO_SOURCE_DIR "/bench/make_largest_record_file.py /dev/stdout", {});
+        test_support::read_back("python3 " TREVALO_SOURCE_DIR "/bench/make_largest_record_file.py /dev/stdout", {});
     ASSERT_EQ(status, 0) << file.substr(0, 2000);
     auto store = std::make_unique<records::RecordStore>();
     std::vector<std::string> dates;

@@ -1,7 +1,7 @@
 #include "imports/workout_import.h"
 
-#include "fit/fit_workout_writer.h"
-#include "fit/tests/garmin_sdk.h"
+#include "exports/fit_workout_writer.h"
+#include "test_support/garmin_sdk.h"
 #include "program/tests/random_program.h"
 #include "program_file/program_file.h"
 
@@ -19,7 +19,7 @@ TEST(WorkoutImport, AnExportedWorkoutImportsBackByteForByte)
     for (const program::Settings& s : program::kAllSettings)
         for (int round = 0; round < 10; ++round) {
             const program::Program p = program::testing::random_program(s, random);
-            const std::string bytes = fit::write_fit_workout(p, "Hill repeats", {12345, 1'800'000'000});
+            const std::string bytes = exports::write_fit_workout(p, "Hill repeats", {12345, 1'800'000'000});
             const auto file = read_workout_file(bytes, "QM20.fit");
             ASSERT_TRUE(file) << file.error();
             EXPECT_FALSE(needs_threshold_pace(*file));
@@ -39,7 +39,7 @@ TEST(WorkoutImport, TellsTheFormatAndWhosePaceAZwiftRunTakes)
         return std::string("<workout_file><sportType>run</sportType>") + threshold +
                "<workout><SteadyState Duration=\"1200\" Power=\"1\"/></workout></workout_file>";
     };
-    const std::string fit = fit::write_fit_workout(program::default_program({}), "x", {1, 0});
+    const std::string fit = exports::write_fit_workout(program::default_program({}), "x", {1, 0});
     const struct {
         std::string bytes, name;
         bool needs_pace;
@@ -70,7 +70,7 @@ TEST(WorkoutImport, TellsTheFormatAndWhosePaceAZwiftRunTakes)
 // 2.5 m/s 9).
 TEST(WorkoutImport, AGarminEncodedIntervalWorkoutBecomesItsSegments)
 {
-    if (const std::string why = fit::testing::why_no_sdk(); !why.empty())
+    if (const std::string why = test_support::why_no_sdk(); !why.empty())
         GTEST_SKIP() << why;
     const std::string json = R"({"name": "4x1200", "incline": true, "steps": [
         {"wktStepName": "Warm up", "durationType": "time", "durationValue": 600000, "targetType": "speed",
@@ -82,8 +82,8 @@ TEST(WorkoutImport, AGarminEncodedIntervalWorkoutBecomesItsSegments)
         {"durationType": "repeatUntilStepsCmplt", "durationValue": 1, "targetValue": 4},
         {"wktStepName": "Cool down", "durationType": "time", "durationValue": 600000, "targetType": "speed",
          "targetValue": 0, "customTargetValueLow": 2400, "customTargetValueHigh": 2600}]})";
-    const auto [status, hex] = exports::testing::read_back(fit::testing::node_script("encode_workout.mjs"), {json});
-    const std::string bytes = fit::testing::from_hex(hex);
+    const auto [status, hex] = test_support::read_back(test_support::node_script("encode_workout.mjs"), {json});
+    const std::string bytes = test_support::from_hex(hex);
     ASSERT_TRUE(status == 0 && !bytes.empty()) << hex;
     const auto file = read_workout_file(bytes, "4x1200.fit");
     ASSERT_TRUE(file) << file.error();

@@ -1,0 +1,38 @@
+#include "app/commands/export_program_command.h"
+
+#include "app/commands/atomic_file.h"
+#include "app/commands/write_report.h"
+#include "editor/edit_program.h"
+#include "exports/fit_workout_writer.h"
+#include "fit/serial_number.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QWidget>
+
+namespace trevalo::app {
+
+ExportProgramCommand::ExportProgramCommand(QWidget* window, const editor::EditModel& edit)
+    : QObject(window), window_(window), edit_(edit)
+{
+}
+
+void ExportProgramCommand::Command_export_program_Click()
+{
+    const std::optional<QString> path =
+        ask_save_path(window_, QStringLiteral("CommonDialog6"), QStringLiteral("FIT workout (*.fit)"),
+                      QStringLiteral("fit"), QString::fromLatin1(editor::file_word(edit_.model())),
+                      folders::kWatchWorkouts);
+    if (!path)
+        return;
+    // The watch lists the workout by the name the runner gave the file.
+    const std::string name = QFileInfo(*path).completeBaseName().toStdString();
+    const std::string bytes = exports::write_fit_workout(
+        editor::program_of(edit_), name, {fit::new_serial_number(), QDateTime::currentSecsSinceEpoch()});
+    QString reason;
+    const bool written =
+        write_file_atomically(*path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), &reason);
+    report_write(window_, *path, written, QStringLiteral("The program was not exported."), reason);
+}
+
+}  // namespace trevalo::app

@@ -1,0 +1,77 @@
+#include "app/commands/import_command.h"
+
+#include "app/commands/dialog_folders.h"
+#include "app/commands/program_arrival.h"
+#include "app/commands/threshold_dialog.h"
+#include "imports/workout_import.h"
+#include "records/file_source.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include <string>
+
+namespace trevalo::app {
+
+namespace {
+
+// A day of a watch's records at one a second is a few megabytes.
+constexpr std::uint64_t kLargestWorkoutFile = 64 << 20;
+
+}  // namespace
+
+ImportCommand::ImportCommand(QWidget* window, editor::EditModel& edit, std::function<void()> chosen)
+    : QObject(window), window_(window), edit_(edit), chosen_(std::move(chosen))
+{
+}
+
+void ImportCommand::Command_import_Click()
+{
+    QFileDialog dialog(window_);
+    dialog.setObjectName(QStringLiteral("CommonDialog5"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("Workouts (*.fit *.zwo)"), QStringLiteral("FIT files (*.fit)"),
+                           QStringLiteral("Zwift workouts (*.zwo)")});
+    if (exec_in_kind_folder(dialog, folders::kWorkoutPlans, QString()) != QDialog::Accepted ||
+        dialog.selectedFiles().isEmpty())
+        return;
+    import(dialog.selectedFiles().constFirst());
+}
+
+void ImportCommand::import(const QString& path)
+{
+    const auto refused = [&](const QString& why) {
+        refuse(window_,
+               QStringLiteral("The workout was not imported.\n\n%1\n\n%2").arg(QDir::toNativeSeparators(path), why),
+               "ImportMessage");
+    };
+    // Only regular files, read whole: a pipe or a device is answered at once.
+    records::FileSource source;
+    if (!source.open(QFile::encodeName(path).toStdString()))
+        return refused(QString::fromLocal8Bit(source.errorString()));
+    if (source.size() > kLargestWorkoutFile)
+        return refused(QStringLiteral("The file holds %1 bytes, far more than a workout file.").arg(source.size()));
+    const std::string bytes = source.read_up_to(static_cast<std::size_t>(source.size()) + 1);
+
+    const auto file = imports::read_workout_file(bytes, QFileInfo(path).fileName().toStdString());
+    if (!file)
+        return refused(QString::fromStdString(file.error()));
+    double threshold = 0;
+    if (imports::needs_threshold_pace(*file)) {
+        const std::optional<double> asked = ask_threshold_pace(window_, edit_.unit());
+        if (!asked)
+            return;
+        threshold = *asked;
+    }
+    const auto made = imports::workout_program(*file, {edit_.model(), edit_.unit(), edit_.mode()},
+                                               edit_.state().set_weight, threshold);
+    if (!made)
+        return refused(QString::fromStdString(made.error()));
+    arrive(window_, edit_, made->program, chosen_, made->notes,
+           QStringLiteral("The workout is now the program on the Edit tab. To fit the treadmill:"), "ImportMessage");
+}
+
+}  // namespace trevalo::app

@@ -1,0 +1,34 @@
+#include "app/commands/make_program_command.h"
+
+#include "app/commands/program_arrival.h"
+#include "records/record_program.h"
+
+#include <QWidget>
+
+namespace trevalo::app {
+
+MakeProgramCommand::MakeProgramCommand(QWidget* window, editor::EditModel& edit, const records::RecordView& records,
+                                       std::function<void()> chosen)
+    : QObject(window), window_(window), edit_(edit), records_(records), chosen_(std::move(chosen))
+{
+}
+
+void MakeProgramCommand::Command_make_Click()
+{
+    const int r = records_.selected_date();
+    if (r < 0)
+        return;
+    const auto made = records::record_program(records_.store(), r, {edit_.model(), edit_.unit(), edit_.mode()});
+    if (!made) {
+        refuse(window_, QStringLiteral("No program was made.\n\n%1").arg(QString::fromStdString(made.error())),
+               "MakeProgramMessage");
+        return;
+    }
+    const program::Settings settings = made->program.settings;
+    arrive(window_, edit_, made->program, chosen_, program::describe(made->beyond, settings),
+           QStringLiteral("The workout is now the program on the Edit tab. Some values lay beyond what the lists "
+                          "offer:"),
+           "MakeProgramMessage");
+}
+
+}  // namespace trevalo::app

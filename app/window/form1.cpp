@@ -1,0 +1,177 @@
+#include "app/window/form1.h"
+
+#include "app/commands/edit_history.h"
+#include "app/commands/export_program_command.h"
+#include "app/commands/import_command.h"
+#include "app/commands/make_program_command.h"
+#include "app/commands/open_command.h"
+#include "app/commands/save_command.h"
+#include "app/commands/shortcuts.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/picture_box.h"
+#include "app/widgets/pictures.h"
+#include "app/widgets/tab_control.h"
+#include "app/widgets/twips.h"
+#include "app/window/edit_tab.h"
+#include "app/window/record_tab.h"
+#include "program_file/program_reader.h"
+#include "records/file_source.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QFile>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+
+namespace trevalo::app {
+
+namespace {
+
+// The tab control, in twips inside the window.
+constexpr int kTabLeft = 120;
+constexpr int kTabTop = 120;
+constexpr int kTabWidth = 10440;
+constexpr int kTabHeight = 9885;
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pictures>(devicePixelRatioF()))
+{
+    setObjectName(QStringLiteral("Form1"));
+    PictureBox::installAccessibility();
+    // The title has the version on a second line where a title can have
+    // two; window titles are single lines on every desktop Qt runs on.
+    setWindowTitle(QStringLiteral("TREVALO USB AP v0.9[*]"));
+    setFont(arial(12));
+
+    tabs_ = new TabControl(this);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->setFont(arial(12));
+    tabs_->setGeometry(area(kTabLeft, kTabTop, kTabWidth, kTabHeight));
+    edit_tab_ = new EditTab(edit_model_, *pictures_);
+    record_tab_ = new RecordTab(record_view_, *pictures_, [this] {
+        return QString::fromLatin1(editor::file_word(edit_model_.model())) + QStringLiteral("_REC");
+    });
+    tabs_->addPage(edit_tab_, QStringLiteral("Edit"));
+    tabs_->addPage(record_tab_, QStringLiteral("Record"));
+    tabs_->setCurrentIndex(0);
+
+    save_ = new SaveCommand(this, edit_model_);
+    connect(edit_tab_->save_button(), &QPushButton::clicked, save_, &SaveCommand::Command_save_Click);
+    load_ = new OpenCommand(this, edit_model_, [this] { edit_tab_->apply_changes(); });
+    connect(edit_tab_->load_button(), &QPushButton::clicked, load_, &OpenCommand::Command_load_Click);
+
+    // A whole program arrives as one change: the lists through their handlers,
+    // then the widgets, which reports the change to the history once.
+    const auto program_chosen = [this] {
+        edit_tab_->apply_changes();
+        tabs_->setCurrentIndex(0);
+    };
+    auto* make = new MakeProgramCommand(this, edit_model_, record_view_, program_chosen);
+    connect(record_tab_->make_program_button(), &QPushButton::clicked, make, &MakeProgramCommand::Command_make_Click);
+    auto* import = new ImportCommand(this, edit_model_, program_chosen);
+    connect(edit_tab_->import_button(), &QPushButton::clicked, import, &ImportCommand::Command_import_Click);
+    auto* export_program = new ExportProgramCommand(this, edit_model_);
+    connect(edit_tab_->export_program_button(), &QPushButton::clicked, export_program,
+            &ExportProgramCommand::Command_export_program_Click);
+
+    setAcceptDrops(true);
+    Form_Load();
+
+    // Undo and redo on the Edit tab, from the keyboard and its context menu.
+    history_ = new EditHistory(this, edit_model_, [this] { edit_tab_->apply_changes(); });
+    connect(edit_tab_, &EditTab::changed, history_, &EditHistory::changed);
+    connect(save_, &SaveCommand::saved, history_, &EditHistory::mark_saved);
+    connect(load_, &OpenCommand::opened, history_, &EditHistory::mark_saved);
+    QAction* undo = history_->stack().createUndoAction(edit_tab_, QStringLiteral("Undo"));
+    undo->setObjectName(QStringLiteral("Action_undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = history_->stack().createRedoAction(edit_tab_, QStringLiteral("Redo"));
+    redo->setObjectName(QStringLiteral("Action_redo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit_tab_->addActions({undo, redo});
+    edit_tab_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    install_file_shortcuts(*this);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!isWindowModified())
+        return event->accept();
+    QMessageBox box(QMessageBox::Question, QStringLiteral("TREVALO USB AP"),
+                    QStringLiteral("The program has changes that are not saved.\n\nSave them before closing?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("CloseQuestion"));
+    box.setDefaultButton(QMessageBox::Save);
+    const int answer = box.exec();
+    // A save that fails or is cancelled keeps the window, and the work, open.
+    if (answer == QMessageBox::Discard || (answer == QMessageBox::Save && save_->Command_save_Click()))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+// The drop is answered at once; the file is opened afterwards, so that the
+// program the file came from is not kept waiting by a message box.
+void Form1::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    const QString path = urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(this, [this, path] { open_dropped(path); }, Qt::QueuedConnection);
+}
+
+void Form1::open_dropped(const QString& path)
+{
+    if (path.isEmpty() || QFileInfo(path).isDir()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("TREVALO USB AP"),
+                        QStringLiteral("Drop one record file or program file on the window to open it.\n\n"
+                                       "Several files or a folder cannot be opened at once."),
+                        QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("DropMessage"));
+        box.exec();
+        return;
+    }
+    open_path(path);
+}
+
+void Form1::open_path(const QString& path)
+{
+    // The two kinds share the suffix ".cus": a program file is told by its
+    // shape, 65 bytes ending in 0.
+    records::FileSource source;
+    std::array<std::uint8_t, program_file::kFileSize> bytes{};
+    if (source.open(QFile::encodeName(path).toStdString()) && source.size() == bytes.size() &&
+        source.read(reinterpret_cast<char*>(bytes.data()), bytes.size()) == static_cast<std::ptrdiff_t>(bytes.size()) &&
+        program_file::has_program_shape(bytes)) {
+        tabs_->setCurrentIndex(0);
+        load_->open(path);
+        return;
+    }
+    record_tab_->load(path, [this] { tabs_->setCurrentIndex(1); });
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load()
+{
+    // The client area holds the tab control with the same margin all round;
+    // the window manager adds the title bar and borders.
+    setFixedSize(px(kTabWidth + 2 * kTabLeft), px(kTabHeight + 2 * kTabTop));
+    edit_model_.Form_Load();
+    record_view_.Form_Load();
+    edit_tab_->apply_all();
+    record_tab_->apply_all();
+}
+
+}  // namespace trevalo::app

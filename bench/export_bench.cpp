@@ -3,7 +3,7 @@
 //
 // usage: export_bench FILE [benchmark options]
 
-#include "exports/workout_file.h"
+#include "exports/export_formats.h"
 #include "records/record_reader.h"
 #include "records/workout_statistics.h"
 #include "records/workouts_table.h"
@@ -32,14 +32,12 @@ BENCHMARK(StatisticsAndWorkoutsTable)->Unit(benchmark::kMillisecond)->Repetition
 
 void ExportWorkoutOf1025Samples(benchmark::State& state)
 {
-    const auto format = static_cast<trevalo::exports::Format>(state.range(0));
+    const auto& format = trevalo::exports::workout_formats()[static_cast<std::size_t>(state.range(0))];
     for (auto _ : state) {
-        const std::string bytes = trevalo::exports::workout_file(format, *g_store, 0, 1772346600);
+        const std::string bytes = format.write(*g_store, 0, 1772346600);
         benchmark::DoNotOptimize(bytes.data());
     }
-    state.SetLabel(format == trevalo::exports::Format::Fit   ? "FIT"
-                   : format == trevalo::exports::Format::Tcx ? "TCX"
-                                                             : "CSV");
+    state.SetLabel(std::string(format.suffix));
 }
 BENCHMARK(ExportWorkoutOf1025Samples)
     ->DenseRange(0, 2)

@@ -4,8 +4,8 @@
 
 #include "fuzz/fuzz_check.h"
 #include "plans/plan_program.h"
-#include "plans/zwo_plan.h"
-#include "plans/zwo_reader.h"
+#include "imports/zwo_plan.h"
+#include "imports/zwo_reader.h"
 #include "program/program.h"
 
 #include <cstddef>
@@ -18,13 +18,13 @@ using fuzz::check;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const Result<plans::ZwoWorkout> read = plans::read_zwo(bytes);
+    const Result<imports::ZwoWorkout> read = imports::read_zwo(bytes);
     check(read.ok() != !read.error().empty());
     if (!read)
         return 0;
     check(!read->segments.empty());
-    const plans::Plan plan = plans::zwo_plan(*read, 300);
-    check(!plan.steps.empty() && plan.steps.size() <= static_cast<std::size_t>(plans::kZwoMostSteps));
+    const plans::Plan plan = imports::zwo_plan(*read, 300);
+    check(!plan.steps.empty() && plan.steps.size() <= static_cast<std::size_t>(imports::kZwoMostSteps));
     // The size picks the settings, so that the corpus visits all of them.
     const program::Settings& settings = program::kAllSettings[size % program::kAllSettings.size()];
     const Result<plans::Imported> imported = plans::plan_program(plan, settings, 70);

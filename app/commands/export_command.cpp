@@ -3,7 +3,7 @@
 #include "app/commands/atomic_file.h"
 #include "app/commands/dialog_folders.h"
 #include "app/commands/write_report.h"
-#include "exports/workout_file.h"
+#include "exports/export_formats.h"
 #include "records/record_view.h"
 #include "records/start_time.h"
 
@@ -15,30 +15,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include <array>
+#include <string_view>
 
 namespace trevalo::app {
 
 namespace {
 
-struct Choice {
-    const char* filter;
-    const char* suffix;
-    exports::Format format;
-};
-constexpr std::array<Choice, 3> kChoices{{
-    {"FIT activity (*.fit)", "fit", exports::Format::Fit},
-    {"Training Center XML (*.tcx)", "tcx", exports::Format::Tcx},
-    {"CSV, one row per sample (*.csv)", "csv", exports::Format::Csv},
-}};
-
-const Choice& choice_of(const QString& filter)
-{
-    for (const Choice& c : kChoices)
-        if (filter == QLatin1String(c.filter))
-            return c;
-    return kChoices.front();
-}
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
@@ -90,23 +73,27 @@ void ExportCommand::Command_export_Click()
     dialog.setObjectName(QStringLiteral("CommonDialog4"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    const auto formats = exports::workout_formats();
+    const auto format_of = [formats](const QString& filter) -> const exports::WorkoutFormat& {
+        return exports::format_of_filter(formats, filter.toStdString());
+    };
     QStringList filters;
-    for (const Choice& c : kChoices)
-        filters.append(QLatin1String(c.filter));
+    for (const exports::WorkoutFormat& format : formats)
+        filters.append(text(format.filter));
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(QLatin1String(kChoices.front().suffix));
+    dialog.setDefaultSuffix(text(formats.front().suffix));
     connect(&dialog, &QFileDialog::filterSelected, &dialog,
-            [&dialog](const QString& filter) { dialog.setDefaultSuffix(QLatin1String(choice_of(filter).suffix)); });
+            [&dialog, format_of](const QString& filter) { dialog.setDefaultSuffix(text(format_of(filter).suffix)); });
     const auto local = records::header_start(header);
     const QString proposed = local ? QString::fromStdString(records::file_stem(*local)) : QStringLiteral("workout");
     if (exec_in_kind_folder(dialog, folders::kExports, proposed) != QDialog::Accepted ||
         dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
-    const exports::Format format = exports::format_for(QFileInfo(path).fileName().toStdString(),
-                                                       choice_of(dialog.selectedNameFilter()).format);
+    const exports::WorkoutFormat& format = exports::format_for_name(
+        formats, QFileInfo(path).fileName().toStdString(), format_of(dialog.selectedNameFilter()));
 
-    const std::string bytes = exports::workout_file(format, view_.store(), r, *start);
+    const std::string bytes = format.write(view_.store(), r, *start);
     QString reason;
     const bool written =
         write_file_atomically(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), &reason);

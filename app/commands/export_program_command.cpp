@@ -3,8 +3,7 @@
 #include "app/commands/atomic_file.h"
 #include "app/commands/write_report.h"
 #include "editor/edit_program.h"
-#include "exports/fit_workout_writer.h"
-#include "fit/serial_number.h"
+#include "exports/export_formats.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -19,16 +18,16 @@ ExportProgramCommand::ExportProgramCommand(QWidget* window, const editor::EditMo
 
 void ExportProgramCommand::Command_export_program_Click()
 {
+    const exports::ProgramFormat& format = exports::program_formats().front();
     const std::optional<QString> path =
-        ask_save_path(window_, QStringLiteral("CommonDialog6"), QStringLiteral("FIT workout (*.fit)"),
-                      QStringLiteral("fit"), QString::fromLatin1(editor::file_word(edit_.model())),
-                      folders::kWatchWorkouts);
+        ask_save_path(window_, QStringLiteral("CommonDialog6"), QString::fromUtf8(format.filter.data(), format.filter.size()),
+                      QString::fromUtf8(format.suffix.data(), format.suffix.size()),
+                      QString::fromLatin1(editor::file_word(edit_.model())), folders::kWatchWorkouts);
     if (!path)
         return;
     // The watch lists the workout by the name the runner gave the file.
     const std::string name = QFileInfo(*path).completeBaseName().toStdString();
-    const std::string bytes = exports::write_fit_workout(
-        editor::program_of(edit_), name, {fit::new_serial_number(), QDateTime::currentSecsSinceEpoch()});
+    const std::string bytes = format.write(editor::program_of(edit_), name, QDateTime::currentSecsSinceEpoch());
     QString reason;
     const bool written =
         write_file_atomically(*path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), &reason);

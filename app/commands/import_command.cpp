@@ -33,8 +33,10 @@ void ImportCommand::Command_import_Click()
     dialog.setObjectName(QStringLiteral("CommonDialog5"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Workouts (*.fit *.zwo)"), QStringLiteral("FIT files (*.fit)"),
-                           QStringLiteral("Zwift workouts (*.zwo)")});
+    QStringList filters;
+    for (const std::string& filter : imports::import_filters())
+        filters.append(QString::fromStdString(filter));
+    dialog.setNameFilters(filters);
     if (exec_in_kind_folder(dialog, folders::kWorkoutPlans, QString()) != QDialog::Accepted ||
         dialog.selectedFiles().isEmpty())
         return;

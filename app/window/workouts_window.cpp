@@ -3,7 +3,7 @@
 #include "app/commands/atomic_file.h"
 #include "app/commands/write_report.h"
 #include "app/widgets/workout_chart_view.h"
-#include "exports/workout_file.h"
+#include "exports/record_workout.h"
 #include "records/chart_layout.h"
 #include "records/record_view.h"
 #include "records/workouts_table.h"

@@ -2,16 +2,16 @@
 
 // Reading a Zwift workout file (ZWO, XML) for a run.
 
-#include "plans/zwo_workout.h"
+#include "imports/zwo_workout.h"
 #include "base/result.h"
 
 #include <string_view>
 
-namespace trevalo::plans {
+namespace trevalo::imports {
 
 // Refused with what and where (line and column): text that is not XML, a
 // file with no <workout> or no segments in it, a cycling workout, and
 // numbers that are missing, not numbers or beyond bounds.
 Result<ZwoWorkout> read_zwo(std::string_view bytes);
 
-}  // namespace trevalo::plans
+}  // namespace trevalo::imports

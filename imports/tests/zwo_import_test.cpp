@@ -10,8 +10,8 @@
 // (480-2160 s): the segments that hold 48 s of it run 0.73, offered as 1.
 
 #include "plans/plan_program.h"
-#include "plans/zwo_plan.h"
-#include "plans/zwo_reader.h"
+#include "imports/zwo_plan.h"
+#include "imports/zwo_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -41,10 +41,10 @@ constexpr const char* kIntervals = R"(<?xml version="1.0" encoding="UTF-8"?>
 
 TEST(ZwoImport, IntervalsByDistanceBecomeTheProgramWorkedByHand)
 {
-    const Result<plans::ZwoWorkout> read = plans::read_zwo(kIntervals);
+    const Result<imports::ZwoWorkout> read = imports::read_zwo(kIntervals);
     ASSERT_TRUE(read.ok()) << read.error();
     // Without the file's own pace no step would have a speed, and the import would refuse.
-    const plans::Plan plan = plans::zwo_plan(*read, read->threshold_s_per_km.value_or(0));
+    const plans::Plan plan = imports::zwo_plan(*read, read->threshold_s_per_km.value_or(0));
     EXPECT_EQ(plan.name, "4 x 1 km");
     const program::Settings settings{program::Model::QM20, program::Unit::KPH, program::Mode::General};
     const Result<plans::Imported> imported = plans::plan_program(plan, settings, 70);

@@ -2,8 +2,8 @@
 // zwo_import_test.cpp leaves out, an unset threshold pace, and what is
 // refused with where.
 
-#include "plans/zwo_plan.h"
-#include "plans/zwo_reader.h"
+#include "imports/zwo_plan.h"
+#include "imports/zwo_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -55,9 +55,9 @@ TEST(ZwoReader, SegmentsAndThresholds)
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.header);
-        const Result<plans::ZwoWorkout> read = plans::read_zwo(zwo(row.segments, row.header));
+        const Result<imports::ZwoWorkout> read = imports::read_zwo(zwo(row.segments, row.header));
         ASSERT_TRUE(read.ok()) << read.error();
-        const plans::Plan plan = plans::zwo_plan(*read, read->threshold_s_per_km.value_or(300));
+        const plans::Plan plan = imports::zwo_plan(*read, read->threshold_s_per_km.value_or(300));
         EXPECT_EQ(plan.notes, row.notes);
         Steps got;
         for (const plans::Step& s : plan.steps) {
@@ -107,7 +107,7 @@ TEST(ZwoReader, Refusals)
          "3600."},
     };
     for (const auto& row : table) {
-        const Result<plans::ZwoWorkout> read = plans::read_zwo(row.file);
+        const Result<imports::ZwoWorkout> read = imports::read_zwo(row.file);
         ASSERT_FALSE(read.ok()) << row.error;
         EXPECT_EQ(read.error(), row.error);
     }

@@ -3,7 +3,7 @@
 // One segment element of a ZWO <workout>, from its attributes. Internal to
 // the ZWO reader; the reader says where the element stands.
 
-#include "plans/zwo_workout.h"
+#include "imports/zwo_workout.h"
 #include "base/result.h"
 
 #include <QStringView>
@@ -11,7 +11,7 @@
 
 #include <optional>
 
-namespace trevalo::plans {
+namespace trevalo::imports {
 
 // The segment kind an element name stands for; none for other elements.
 // Names are matched without regard to case, as files written by hand vary.
@@ -22,4 +22,4 @@ std::optional<ZwoSegment::Kind> segment_kind(QStringView element);
 // are the caller's to fill in.
 Result<ZwoSegment> read_segment(ZwoSegment::Kind kind, const QXmlStreamAttributes& attributes, ZwoDuration type);
 
-}  // namespace trevalo::plans
+}  // namespace trevalo::imports

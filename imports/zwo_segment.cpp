@@ -1,4 +1,4 @@
-#include "plans/zwo_segment.h"
+#include "imports/zwo_segment.h"
 
 #include "plans/plan_texts.h"
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-namespace trevalo::plans {
+namespace trevalo::imports {
 
 namespace {
 
@@ -39,8 +39,8 @@ public:
             return std::nullopt;
         }
         if (value < bounds.low || value > bounds.high) {
-            problem_ = std::string(name) + " " + number_text(value) + " is not between " + number_text(bounds.low) +
-                       " and " + number_text(bounds.high) + bounds.unit;
+            problem_ = std::string(name) + " " + plans::number_text(value) + " is not between " + plans::number_text(bounds.low) +
+                       " and " + plans::number_text(bounds.high) + bounds.unit;
             return std::nullopt;
         }
         return value;
@@ -121,7 +121,7 @@ Result<ZwoSegment> read_segment(ZwoSegment::Kind kind, const QXmlStreamAttribute
     if (kind == Kind::IntervalsT) {
         const auto repeat = attributes.number("Repeat", {1, kZwoMostRepeats, ""});
         if (repeat && *repeat != std::floor(*repeat))
-            return Result<ZwoSegment>::failure("Repeat " + number_text(*repeat) + " is not a whole number");
+            return Result<ZwoSegment>::failure("Repeat " + plans::number_text(*repeat) + " is not a whole number");
         segment.repeat = static_cast<int>(repeat.value_or(1));
         segment.duration = attributes.required("OnDuration", length);
         segment.off_duration = attributes.required("OffDuration", length);
@@ -149,4 +149,4 @@ Result<ZwoSegment> read_segment(ZwoSegment::Kind kind, const QXmlStreamAttribute
     return segment;
 }
 
-}  // namespace trevalo::plans
+}  // namespace trevalo::imports

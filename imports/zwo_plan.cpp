@@ -1,9 +1,12 @@
-#include "plans/zwo_plan.h"
+#include "imports/zwo_plan.h"
 
 #include <cmath>
 #include <string_view>
 
-namespace trevalo::plans {
+namespace trevalo::imports {
+
+using plans::Plan;
+using plans::Step;
 
 namespace {
 
@@ -81,4 +84,4 @@ Plan zwo_plan(const ZwoWorkout& workout, double threshold_s_per_km)
     return plan;
 }
 
-}  // namespace trevalo::plans
+}  // namespace trevalo::imports

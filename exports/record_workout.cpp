@@ -1,18 +1,15 @@
-#include "exports/workout_file.h"
+#include "exports/record_workout.h"
 
 #include "exports/csv.h"
-#include "exports/fit_activity_writer.h"
-#include "exports/tcx_writer.h"
+#include "program/settings.h"
 #include "records/workout_statistics.h"
 
-#include <cctype>
 #include <cmath>
 
 namespace trevalo::exports {
 
 namespace {
 
-constexpr double kMetresPerMile = 1609.344;
 constexpr double kMetresPerFoot = 0.3048;
 
 struct Units {
@@ -23,7 +20,7 @@ struct Units {
 
 Units units_of(const records::RecordTotals& record)
 {
-    return records::RecordStore::imperial(record) ? Units{kMetresPerMile, kMetresPerFoot, "mi"}
+    return records::RecordStore::imperial(record) ? Units{program::kMetresPerMile, kMetresPerFoot, "mi"}
                                                   : Units{1000, 1, "km"};
 }
 
@@ -35,23 +32,6 @@ std::optional<int> heart_rate(double pulse)
 }
 
 }  // namespace
-
-Format format_for(std::string_view file_name, Format chosen)
-{
-    const auto dot = file_name.rfind('.');
-    if (dot == std::string_view::npos || file_name.find('/', dot) != std::string_view::npos)
-        return chosen;
-    std::string suffix;
-    for (char c : file_name.substr(dot + 1))
-        suffix += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (suffix == "fit")
-        return Format::Fit;
-    if (suffix == "tcx")
-        return Format::Tcx;
-    if (suffix == "csv")
-        return Format::Csv;
-    return chosen;
-}
 
 Workout workout_from_record(const records::RecordStore& store, int r, std::int64_t start_utc)
 {
@@ -115,16 +95,6 @@ std::string workouts_csv(const std::vector<records::WorkoutRow>& rows)
     return csv_table({"date", "duration_s", "distance", "distance_unit", "calories_kcal", "average_speed",
                       "average_pulse_bpm", "max_pulse_bpm", "weight", "weight_unit", "samples"},
                      cells);
-}
-
-std::string workout_file(Format format, const records::RecordStore& store, int r, std::int64_t start_utc)
-{
-    switch (format) {
-    case Format::Fit: return write_fit_activity(workout_from_record(store, r, start_utc));
-    case Format::Tcx: return write_tcx(workout_from_record(store, r, start_utc)).toStdString();
-    case Format::Csv: break;
-    }
-    return samples_csv(store, r);
 }
 
 }  // namespace trevalo::exports

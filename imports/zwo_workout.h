@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace trevalo::plans {
+namespace trevalo::imports {
 
 struct ZwoSegment {
     enum class Kind : unsigned char { SteadyState, Warmup, Cooldown, Ramp, IntervalsT, FreeRide };
@@ -48,4 +48,4 @@ inline constexpr int kZwoMostSteps = 10000;  // after IntervalsT are expanded
 inline constexpr double kZwoLongestSeconds = 24 * 60 * 60;
 inline constexpr double kZwoFurthestMetres = 600'000;  // beyond a day at the fastest treadmill speed
 
-}  // namespace trevalo::plans
+}  // namespace trevalo::imports

@@ -1,7 +1,8 @@
 #include "exports/fit_activity_writer.h"
 #include "test_support/read_back.h"
 #include "fit/crc.h"
-#include "exports/workout_file.h"
+#include "exports/export_formats.h"
+#include "exports/record_workout.h"
 #include "records/record_reader.h"
 #include "records/tests/record_file_builder.h"
 
@@ -12,15 +13,6 @@
 
 namespace trevalo::exports {
 namespace {
-
-TEST(WorkoutFile, TheTypedSuffixPicksTheFormatElseTheChosenFilter)
-{
-    for (const auto& [name, chosen, format] :
-         {std::tuple{"run.tcx", Format::Fit, Format::Tcx}, {"run.FIT", Format::Csv, Format::Fit},
-          {"run.csv", Format::Tcx, Format::Csv}, {"run", Format::Tcx, Format::Tcx},
-          {"run.txt", Format::Csv, Format::Csv}, {"my.runs/run", Format::Fit, Format::Fit}})
-        EXPECT_EQ(format_for(name, chosen), format) << name;
-}
 
 // Miles, mph and feet, or kilometres and km/h, become metres and m/s; a pulse
 // below 40 is no heart rate; a time display that counts down gives the
@@ -75,11 +67,13 @@ TEST(WorkoutFile, TheLargestRecordFileExportsEveryWorkout)
     for (int r = 0; r < 1024; ++r) {
         const Workout w = workout_from_record(*store, r, 1772346600);
         ASSERT_LE(w.average_speed_mps, w.max_speed_mps) << r;
-        const std::string fit = workout_file(Format::Fit, *store, r, 1772346600);
+        const auto formats = workout_formats();
+        ASSERT_EQ(formats.size(), 3u);
+        const std::string fit = formats[0].write(*store, r, 1772346600);
         ASSERT_EQ(fit::crc16(fit), 0) << r;
-        const std::string tcx = workout_file(Format::Tcx, *store, r, 1772346600);
+        const std::string tcx = formats[1].write(*store, r, 1772346600);
         ASSERT_NE(tcx.find("</TrainingCenterDatabase>"), std::string::npos) << r;
-        const std::string csv = workout_file(Format::Csv, *store, r, 1772346600);
+        const std::string csv = formats[2].write(*store, r, 1772346600);
         ASSERT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1026) << r;
     }
 }

@@ -1,7 +1,7 @@
-#include "plans/zwo_reader.h"
+#include "imports/zwo_reader.h"
 
 #include "plans/plan_texts.h"
-#include "plans/zwo_segment.h"
+#include "imports/zwo_segment.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,7 +9,7 @@
 
 #include <string>
 
-namespace trevalo::plans {
+namespace trevalo::imports {
 
 namespace {
 
@@ -174,7 +174,7 @@ private:
                 return refuse(at + ": the workout grows past " + std::to_string(kZwoMostSteps) + " steps here.");
             if (length > most)
                 return refuse(at + ": the workout runs past " +
-                              std::string(by_time ? "24 hours" : number_text(most / 1000) + " km") + " here.");
+                              std::string(by_time ? "24 hours" : plans::number_text(most / 1000) + " km") + " here.");
             workout_.segments.push_back(std::move(read));
         }
         return std::move(workout_);
@@ -197,4 +197,4 @@ Result<ZwoWorkout> read_zwo(std::string_view bytes)
     return reader.read();
 }
 
-}  // namespace trevalo::plans
+}  // namespace trevalo::imports

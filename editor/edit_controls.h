@@ -5,7 +5,7 @@
 // these values to its widgets; every change is logged so that the window
 // updates only what an event changed.
 
-#include "editor/catalogue.h"
+#include "editor/edit_items.h"
 
 #include <array>
 #include <cstdint>

@@ -3,10 +3,11 @@
 // Where the Edit tab's movable controls stand, in twips inside their frames.
 
 #include "editor/edit_controls.h"
+#include "program/program.h"
 
 namespace trevalo::editor {
 
-inline constexpr int kSegments = 20;
+using program::kSegments;
 inline constexpr int kLevels = 8;
 inline constexpr int kLamps = kSegments * kLevels;
 

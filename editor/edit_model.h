@@ -10,8 +10,8 @@
 // forwards user actions (choose, click_option, click_lamp), then applies
 // take_changes() to its widgets.
 
-#include "editor/catalogue.h"
 #include "editor/edit_controls.h"
+#include "editor/edit_items.h"
 #include "editor/edit_layout.h"
 
 #include <array>

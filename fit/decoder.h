@@ -6,8 +6,8 @@
 // messages and fields are kept as numbers for the readers to pass over; a
 // field of a developer no field_description declares is skipped.
 
-#include "fit/decoded.h"
 #include "base/result.h"
+#include "fit/decoded.h"
 
 #include <string_view>
 

@@ -3,9 +3,9 @@
 // What kind of FIT file a decoded one is, by its file_id message, and words
 // for the kinds this tool does not read.
 
+#include "base/result.h"
 #include "fit/decoded.h"
 #include "fit/profile.h"
-#include "base/result.h"
 
 #include <cstdint>
 #include <string>

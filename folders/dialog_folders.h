@@ -5,9 +5,9 @@
 // pulled out), the files are on the USB stick the treadmill reads; without
 // one, in the home folder. Kept between runs in the settings given.
 
+#include "base/result.h"
 #include "folders/file_kind.h"
 #include "folders/removable_media.h"
-#include "base/result.h"
 
 #include <QString>
 

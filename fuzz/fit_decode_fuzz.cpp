@@ -4,10 +4,10 @@
 // checked.
 
 #include "fit/decoder.h"
+#include "fuzz/fuzz_check.h"
 #include "imports/fit_activity_reader.h"
 #include "imports/fit_file_reader.h"
 #include "imports/fit_workout_reader.h"
-#include "fuzz/fuzz_check.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,9 +3,9 @@
 // the import is refused with words or gives a program the settings offer.
 
 #include "fuzz/fuzz_check.h"
-#include "plans/plan_program.h"
 #include "imports/zwo_plan.h"
 #include "imports/zwo_reader.h"
+#include "plans/plan_program.h"
 #include "program/program.h"
 
 #include <cstddef>
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     check(!read->segments.empty());
     const plans::Plan plan = imports::zwo_plan(*read, 300);
-    check(!plan.steps.empty() && plan.steps.size() <= static_cast<std::size_t>(imports::kZwoMostSteps));
+    check(!plan.steps.empty() && plan.steps.size() <= static_cast<std::size_t>(plans::kMostPlanSteps));
     // The size picks the settings, so that the corpus visits all of them.
     const program::Settings& settings = program::kAllSettings[size % program::kAllSettings.size()];
     const Result<plans::Imported> imported = plans::plan_program(plan, settings, 70);

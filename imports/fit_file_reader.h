@@ -4,9 +4,9 @@
 // activity becomes readings to resample; anything else is refused, saying
 // what it is.
 
+#include "base/result.h"
 #include "imports/fit_activity_reader.h"
 #include "plans/plan.h"
-#include "base/result.h"
 
 #include <string_view>
 #include <variant>

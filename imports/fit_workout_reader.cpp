@@ -22,11 +22,11 @@ using plans::Step;
 
 // Beyond these a file is taken for damaged or hostile, not a workout: both
 // bound the memory an expansion takes.
-constexpr double longest_workout_s = 24 * 3600;
-constexpr std::size_t most_steps = 10'000;
+constexpr double longest_workout_s = plans::kLongestPlanSeconds;
+constexpr std::size_t most_steps = plans::kMostPlanSteps;
 // How long the plan layer runs an open step, and the slowest pace assumed for
 // a distance without a speed: only to weigh a workout against the bounds.
-constexpr double open_step_s = 300;
+constexpr double open_step_s = plans::kOpenStepSeconds;
 constexpr double slowest_mps = 1;
 
 std::string step_at(std::size_t position, const Message& message)

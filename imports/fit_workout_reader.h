@@ -4,9 +4,9 @@
 // this tool) as a training plan: steps in running order with their repeats
 // expanded.
 
+#include "base/result.h"
 #include "fit/decoded.h"
 #include "plans/plan.h"
-#include "base/result.h"
 
 namespace trevalo::imports {
 

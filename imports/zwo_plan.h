@@ -2,8 +2,8 @@
 
 // A Zwift run as a training plan, its shares of a threshold pace made speeds.
 
-#include "plans/plan.h"
 #include "imports/zwo_workout.h"
+#include "plans/plan.h"
 
 namespace trevalo::imports {
 

@@ -1,7 +1,8 @@
 #include "imports/zwo_reader.h"
 
-#include "plans/plan_texts.h"
 #include "imports/zwo_segment.h"
+#include "plans/plan.h"
+#include "plans/plan_texts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -156,7 +157,7 @@ private:
         if (raw_.empty())
             return refuse("The <workout> at " + workout_at_ + " holds no segments to run.");
         const bool by_time = workout_.duration_type == ZwoDuration::Time;
-        const double most = by_time ? kZwoLongestSeconds : kZwoFurthestMetres;
+        const double most = by_time ? plans::kLongestPlanSeconds : kZwoFurthestMetres;
         long long steps = 0;
         double length = 0;
         for (const RawSegment& raw : raw_) {
@@ -170,8 +171,8 @@ private:
             const bool intervals = raw.kind == ZwoSegment::Kind::IntervalsT;
             steps += intervals ? 2LL * read.repeat : 1;
             length += intervals ? read.repeat * (read.duration + read.off_duration) : read.duration;
-            if (steps > kZwoMostSteps)
-                return refuse(at + ": the workout grows past " + std::to_string(kZwoMostSteps) + " steps here.");
+            if (steps > plans::kMostPlanSteps)
+                return refuse(at + ": the workout grows past " + std::to_string(plans::kMostPlanSteps) + " steps here.");
             if (length > most)
                 return refuse(at + ": the workout runs past " +
                               std::string(by_time ? "24 hours" : plans::number_text(most / 1000) + " km") + " here.");

@@ -2,8 +2,8 @@
 
 // Reading a Zwift workout file (ZWO, XML) for a run.
 
-#include "imports/zwo_workout.h"
 #include "base/result.h"
+#include "imports/zwo_workout.h"
 
 #include <string_view>
 

@@ -1,5 +1,6 @@
 #include "imports/zwo_segment.h"
 
+#include "plans/plan.h"
 #include "plans/plan_texts.h"
 
 #include <array>
@@ -112,7 +113,7 @@ std::optional<ZwoSegment::Kind> segment_kind(QStringView element)
 
 Result<ZwoSegment> read_segment(ZwoSegment::Kind kind, const QXmlStreamAttributes& xml_attributes, ZwoDuration type)
 {
-    const Bounds length = type == ZwoDuration::Time ? Bounds{0, kZwoLongestSeconds, " s"}
+    const Bounds length = type == ZwoDuration::Time ? Bounds{0, plans::kLongestPlanSeconds, " s"}
                                                     : Bounds{0, kZwoFurthestMetres, " m"};
     Attributes attributes(xml_attributes);
     ZwoSegment segment;

@@ -3,8 +3,8 @@
 // One segment element of a ZWO <workout>, from its attributes. Internal to
 // the ZWO reader; the reader says where the element stands.
 
-#include "imports/zwo_workout.h"
 #include "base/result.h"
+#include "imports/zwo_workout.h"
 
 #include <QStringView>
 #include <QXmlStreamAttributes>

@@ -44,8 +44,6 @@ struct ZwoWorkout {
 
 // Bounds that keep a hostile file from costing unbounded memory or time.
 inline constexpr int kZwoMostRepeats = 1000;
-inline constexpr int kZwoMostSteps = 10000;  // after IntervalsT are expanded
-inline constexpr double kZwoLongestSeconds = 24 * 60 * 60;
 inline constexpr double kZwoFurthestMetres = 600'000;  // beyond a day at the fastest treadmill speed
 
 }  // namespace trevalo::imports

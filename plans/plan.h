@@ -11,6 +11,14 @@
 
 namespace trevalo::plans {
 
+// A step that ends on a button press, a heart rate or the like runs this long.
+inline constexpr double kOpenStepSeconds = 5 * 60;
+// Longer than any run a treadmill program can stand for, and more steps than
+// any plan a person writes: past these a file is more likely broken or
+// hostile than meant, and reading on would cost memory without bound.
+inline constexpr double kLongestPlanSeconds = 24 * 60 * 60;
+inline constexpr int kMostPlanSteps = 10'000;
+
 struct Step {
     std::string name;  // the file's own name for the step; empty when it has none
     int number = 0;    // 1-based position in the file, to name a step that has no name

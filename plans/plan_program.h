@@ -4,9 +4,9 @@
 // treadmill, with a note for the runner on everything the import had to
 // invent or could not keep.
 
+#include "base/result.h"
 #include "plans/plan.h"
 #include "program/program.h"
-#include "base/result.h"
 #include "program/settings.h"
 
 #include <string>

@@ -4,19 +4,13 @@
 // treadmill can run: what the file left open is filled in here, and the
 // steps that needed it are marked so that the import can say so.
 
-#include "plans/plan.h"
 #include "base/result.h"
+#include "plans/plan.h"
 
 #include <cstddef>
 #include <vector>
 
 namespace trevalo::plans {
-
-// A step that ends on a button press, a heart rate or the like.
-inline constexpr double kOpenStepSeconds = 5 * 60;
-// Longer than any run a treadmill program can stand for: past this a file is
-// more likely broken than meant.
-inline constexpr double kLongestPlanSeconds = 24 * 60 * 60;
 
 struct TimedStep {
     std::size_t index = 0;  // into Plan::steps

@@ -4,8 +4,8 @@
 // their start until the next one's, averaged by time over equal segments,
 // then the nearest values the settings offer.
 
-#include "program/program.h"
 #include "base/result.h"
+#include "program/program.h"
 
 #include <span>
 #include <string>

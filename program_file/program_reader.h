@@ -5,8 +5,8 @@
 // was made for, so a value the current settings do not offer is refused,
 // never bent to a neighbour.
 
-#include "program/program.h"
 #include "base/result.h"
+#include "program/program.h"
 
 #include <cstdint>
 #include <span>

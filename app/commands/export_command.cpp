@@ -1,7 +1,7 @@
 #include "app/commands/export_command.h"
 
 #include "app/commands/atomic_file.h"
-#include "app/commands/dialog_folders.h"
+#include "app/commands/kind_folder_dialog.h"
 #include "app/commands/write_report.h"
 #include "exports/export_formats.h"
 #include "records/record_view.h"

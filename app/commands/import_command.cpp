@@ -1,6 +1,6 @@
 #include "app/commands/import_command.h"
 
-#include "app/commands/dialog_folders.h"
+#include "app/commands/kind_folder_dialog.h"
 #include "app/commands/program_arrival.h"
 #include "app/commands/threshold_dialog.h"
 #include "imports/workout_import.h"

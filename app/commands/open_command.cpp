@@ -1,6 +1,6 @@
 #include "app/commands/open_command.h"
 
-#include "app/commands/dialog_folders.h"
+#include "app/commands/kind_folder_dialog.h"
 #include "editor/edit_model.h"
 #include "editor/edit_program.h"
 #include "program_file/program_file.h"

@@ -1,6 +1,6 @@
 #include "app/commands/save_command.h"
 
-#include "app/commands/dialog_folders.h"
+#include "app/commands/kind_folder_dialog.h"
 #include "app/commands/program_writer.h"
 #include "editor/edit_model.h"
 #include "editor/edit_program.h"

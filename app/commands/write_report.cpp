@@ -1,6 +1,6 @@
 #include "app/commands/write_report.h"
 
-#include "app/commands/dialog_folders.h"
+#include "app/commands/kind_folder_dialog.h"
 #include "app/commands/save_command.h"
 
 #include <QDir>

@@ -27,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -105,13 +106,15 @@ using Answer = std::function<void(QWidget*)>;
 inline int answering(const std::function<void()>& trigger, const std::vector<Answer>& answers)
 {
     std::size_t next = 0;
-    QPointer<QWidget> answered;
+    // Every dialog answered so far: a file dialog is the active one again for
+    // a moment after the overwrite question it asked has closed.
+    std::vector<QPointer<QWidget>> answered;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == answered)
+        if (!modal || std::find(answered.begin(), answered.end(), modal) != answered.end())
             return;
-        answered = modal;
+        answered.emplace_back(modal);
         // Answered from the dialog's own loop, so that this timer sees a
         // dialog that the answer opens (an overwrite question).
         if (next < answers.size())

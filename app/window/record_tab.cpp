@@ -1,8 +1,8 @@
 #include "app/window/record_tab.h"
 
 #include "app/commands/chart_image.h"
-#include "app/commands/dialog_folders.h"
 #include "app/commands/export_command.h"
+#include "app/commands/kind_folder_dialog.h"
 #include "app/commands/write_report.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/line_layer.h"

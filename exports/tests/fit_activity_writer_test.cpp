@@ -1,9 +1,9 @@
 #include "exports/fit_activity_writer.h"
-#include "test_support/read_back.h"
 #include "fit/crc.h"
 #include "fit/decoder.h"
 #include "fit/profile.h"
 #include "test_support/garmin_sdk.h"
+#include "test_support/read_back.h"
 
 #include <gtest/gtest.h>
 

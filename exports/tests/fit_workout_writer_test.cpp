@@ -1,7 +1,7 @@
 #include "exports/fit_workout_writer.h"
+#include "program/catalogue.h"
 #include "test_support/garmin_sdk.h"
 #include "test_support/reads_as.h"
-#include "program/catalogue.h"
 
 #include <gtest/gtest.h>
 

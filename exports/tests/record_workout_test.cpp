@@ -1,10 +1,10 @@
-#include "exports/fit_activity_writer.h"
-#include "test_support/read_back.h"
-#include "fit/crc.h"
 #include "exports/export_formats.h"
+#include "exports/fit_activity_writer.h"
 #include "exports/record_workout.h"
+#include "fit/crc.h"
 #include "records/record_reader.h"
 #include "records/tests/record_file_builder.h"
+#include "test_support/read_back.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "imports/workout_import.h"
 
 #include "exports/fit_workout_writer.h"
-#include "test_support/garmin_sdk.h"
 #include "program/tests/random_program.h"
 #include "program_file/program_file.h"
+#include "test_support/garmin_sdk.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 // segment and are averaged away. The 2 % incline holds over the intervals
 // (480-2160 s): the segments that hold 48 s of it run 0.73, offered as 1.
 
-#include "plans/plan_program.h"
 #include "imports/zwo_plan.h"
 #include "imports/zwo_reader.h"
+#include "plans/plan_program.h"
 
 #include <gtest/gtest.h>
 

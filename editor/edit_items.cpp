@@ -1,4 +1,4 @@
-#include "editor/catalogue.h"
+#include "editor/edit_items.h"
 
 #include "program/decimal_text.h"
 

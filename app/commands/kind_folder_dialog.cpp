@@ -1,4 +1,4 @@
-#include "app/commands/dialog_folders.h"
+#include "app/commands/kind_folder_dialog.h"
 
 #include "folders/dialog_folders.h"
 

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -167,6 +166,9 @@ public:
             return refuse("The TCX file holds no <Activity>, so there is no workout to read.");
         if (sport_ == u"Biking")
             return refuse("This is a ride, not a run. The activity at " + activity_at_ + " has the sport \"Biking\".");
+        if (sport_.isEmpty())
+            return refuse("The activity at " + activity_at_ + " names no sport, so it may be a ride: only a "
+                          "\"Running\" or \"Other\" activity is read.");
         if (sport_ != u"Running" && sport_ != u"Other")
             return refuse("The activity at " + activity_at_ + " has the sport " + quoted(sport_) +
                           ", which is not a run.");

@@ -23,9 +23,10 @@ inline constexpr int kTcxMostTrackpoints = 200'000;
 // incline is the climb over the distance where both grew, else 0.
 //
 // Refused with what and where (line and column): text that is not XML, a
-// file that is not TCX or holds no activity, a ride, fewer than two
-// trackpoints at different times, no speed and no distance, a time or
-// number that is no time or number, and an activity past the bounds above.
+// file that is not TCX or holds no activity, a ride or an activity that
+// names no sport, fewer than two trackpoints at different times, no speed
+// and no distance, a time or number that is no time or number, and an
+// activity past the bounds above.
 Result<ActivityReadings> read_tcx_activity(std::string_view bytes);
 
 }  // namespace trevalo::imports

@@ -2,6 +2,7 @@
 
 #include "base/file_suffix.h"
 #include "imports/fit_file_reader.h"
+#include "imports/tcx_reader.h"
 #include "imports/xml_root.h"
 #include "imports/zwo_reader.h"
 
@@ -23,6 +24,16 @@ Result<WorkoutFile> read_fit(std::string_view bytes)
                       std::move(fit).value());
 }
 
+bool is_tcx(std::string_view bytes) { return xml_root_name(bytes) == "TrainingCenterDatabase"; }
+
+Result<WorkoutFile> read_tcx(std::string_view bytes)
+{
+    auto tcx = read_tcx_activity(bytes);
+    if (!tcx)
+        return Result<WorkoutFile>::failure(tcx.error());
+    return WorkoutFile{std::move(tcx).value()};
+}
+
 bool is_zwo(std::string_view bytes) { return xml_root_name(bytes) == "workout_file"; }
 
 Result<WorkoutFile> read_zwo_file(std::string_view bytes)
@@ -35,6 +46,7 @@ Result<WorkoutFile> read_zwo_file(std::string_view bytes)
 
 constexpr std::array kFormats{
     ImportFormat{"FIT files", "fit", names_fit, read_fit},
+    ImportFormat{"TCX files", "tcx", is_tcx, read_tcx},
     ImportFormat{"Zwift workouts", "zwo", is_zwo, read_zwo_file},
 };
 

@@ -11,7 +11,8 @@ namespace {
 
 TEST(ImportFormats, TheDialogsFiltersComeFromTheRows)
 {
-    const std::vector<std::string> expected{"Workouts (*.fit *.zwo)", "FIT files (*.fit)", "Zwift workouts (*.zwo)"};
+    const std::vector<std::string> expected{"Workouts (*.fit *.tcx *.zwo)", "FIT files (*.fit)", "TCX files (*.tcx)",
+                                          "Zwift workouts (*.zwo)"};
     EXPECT_EQ(import_filters(), expected);
 }
 
@@ -26,6 +27,8 @@ TEST(ImportFormats, TheBytesTellTheFormatElseTheSuffix)
              {"\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- Zwift -->\n<workout_file>", "a.txt", "zwo"},
              {"<!DOCTYPE x><?pi?>\r\n\t<z:workout_file xmlns:z=\"u\"/>", "b", "zwo"},
              {"<html/>", "c.zwo", "zwo"},
+             {"<?xml version=\"1.0\"?><TrainingCenterDatabase xmlns=\"x\">", "run.zwo", "tcx"},
+             {"<gpx/>", "run.TCX", "tcx"},
              {"no FIT file at all", "text.FIT", "fit"},
              {"<workout_filex/>", "d.xml", none},
              {"<!-- never closed <workout_file>", "e", none},
@@ -40,7 +43,7 @@ TEST(ImportFormats, AFileNoRowTellsIsRefusedNamingTheFormats)
 {
     const auto read = read_workout_file("hello", "notes.txt");
     ASSERT_FALSE(read);
-    EXPECT_EQ(read.error(), "This is not a workout file this tool can import: it is none of FIT files or Zwift workouts.");
+    EXPECT_EQ(read.error(), "This is not a workout file this tool can import: it is none of FIT files, TCX files or Zwift workouts.");
 }
 
 }  // namespace

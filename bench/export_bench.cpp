@@ -57,7 +57,7 @@ int main(int argc, char** argv)
     std::ifstream in(argv[1], std::ios::binary);
     const std::string file{std::istreambuf_iterator<char>(in), {}};
     g_store = std::make_unique<trevalo::records::RecordStore>();
-    if (trevalo::records::read_records(file, *g_store, g_dates) || g_store->record(0).rec_count != 1025) {
+    if (!trevalo::records::read_records(file, *g_store, g_dates) || g_store->record(0).rec_count != 1025) {
         std::fprintf(stderr, "%s is not the largest record file\n", argv[1]);
         return 1;
     }

@@ -49,20 +49,17 @@ std::string unique_suffix()
     return text;
 }
 
+Result<void> fail(std::string_view step, int error_number)
+{
+    return Result<void>::failure(std::string(step) + ": " + std::generic_category().message(error_number));
+}
+
 }  // namespace
 
 ssize_t AtomicWriter::write_some(int fd, const char* data, std::size_t size) { return ::write(fd, data, size); }
 
-bool AtomicWriter::fail(std::string_view step, int error_number)
+Result<void> AtomicWriter::write(const std::string& path, std::string_view bytes)
 {
-    error_ = std::string(step) + ": " + std::generic_category().message(error_number);
-    return false;
-}
-
-bool AtomicWriter::write(const std::string& path, std::string_view bytes)
-{
-    error_.clear();
-
     // Replacing a link would cut it off from the file it points to; the new
     // content goes beside that file instead.
     std::string target = path;
@@ -83,10 +80,8 @@ bool AtomicWriter::write(const std::string& path, std::string_view bytes)
     // A folder needs no check: rename refuses to put a file over one.
     struct stat existing;
     const bool replacing = ::stat(target.c_str(), &existing) == 0;
-    if (replacing && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
-        error_ = "Could not replace the file: it is a device or a pipe, not a regular file";
-        return false;
-    }
+    if (replacing && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode))
+        return Result<void>::failure("Could not replace the file: it is a device or a pipe, not a regular file");
 
     std::string temporary;
     int fd = -1;
@@ -136,7 +131,7 @@ bool AtomicWriter::write(const std::string& path, std::string_view bytes)
         (void)::fsync(folder);
         ::close(folder);
     }
-    return true;
+    return {};
 }
 
 }  // namespace trevalo::files

@@ -5,6 +5,8 @@
 // name, so a full stick, a read-only folder or a failing device leaves the
 // earlier file byte for byte as it was, and nothing else behind.
 
+#include "base/result.h"
+
 #include <sys/types.h>
 
 #include <cstddef>
@@ -20,21 +22,14 @@ public:
     // Replaces the file at `path` with `bytes`. Through a symbolic link it
     // replaces the file the link points to and keeps the link. A replaced
     // file keeps its permission bits; a new one gets 0666 less the umask.
-    // On failure errorString() tells why.
-    bool write(const std::string& path, std::string_view bytes);
-
-    // The failed step and the system's reason, in words for a user.
-    const std::string& errorString() const { return error_; }
+    // A failure names the failed step and the system's reason, in words for
+    // a user.
+    Result<void> write(const std::string& path, std::string_view bytes);
 
 protected:
     // The one place the bytes reach the disk, as write(2): a count that may
     // be short, or -1 with errno set.
     virtual ssize_t write_some(int fd, const char* data, std::size_t size);
-
-private:
-    bool fail(std::string_view step, int error_number);
-
-    std::string error_;
 };
 
 }  // namespace trevalo::files

@@ -8,6 +8,9 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace trevalo::records {
 
@@ -16,6 +19,13 @@ namespace {
 constexpr std::size_t kHeaderLength = 16;
 constexpr std::size_t kWeightLength = 6;
 constexpr std::size_t kSampleLength = 26;
+
+// Why a line ends the load, as the user reads it after "Line 12, speed: ".
+constexpr std::string_view kNotANumber = "not a number";
+constexpr std::string_view kOutOfRange = "a number too large to store";
+constexpr std::string_view kLineBeforeHeader = "a workout line before the first date line";
+constexpr std::string_view kTooManyRecords = "more than 1024 workouts in one file";
+constexpr std::string_view kTooManySamples = "more than 1025 samples in one workout";
 
 // A field by its 1-based position and length, as the file format counts.
 std::string_view field(std::string_view line, std::size_t position, std::size_t length)
@@ -112,23 +122,6 @@ RecordReader::Running RecordReader::running(std::string_view line)
             60 * fixed_field<2>(p).value_or(0) + fixed_field<2>(p + 3).value_or(0)};
 }
 
-std::string LoadError::message() const
-{
-    std::string reason;
-    switch (failure) {
-    case LoadFailure::EmptyFile: return "The file is empty.";
-    case LoadFailure::NotANumber: reason = "not a number"; break;
-    case LoadFailure::OutOfRange: reason = "a number too large to store"; break;
-    case LoadFailure::LineBeforeHeader: reason = "a workout line before the first date line"; break;
-    case LoadFailure::TooManyRecords: reason = "more than 1024 workouts in one file"; break;
-    case LoadFailure::TooManySamples: reason = "more than 1025 samples in one workout"; break;
-    }
-    std::string text = "Line " + std::to_string(line);
-    if (!field.empty())
-        text += ", " + field;
-    return text + ": " + reason + ".";
-}
-
 RecordReader::RecordReader(RecordStore& store, std::vector<std::string>& names)
     : store_(store), names_(names), tables_(LevelTables::instance())
 {
@@ -148,18 +141,27 @@ void RecordReader::settle()
     settled_ = true;
 }
 
+void RecordReader::fail(std::string_view reason, std::string_view field)
+{
+    std::string message = "Line " + std::to_string(line_no_);
+    if (!field.empty())
+        message.append(", ").append(field);
+    message.append(": ").append(reason).append(".");
+    give_up(std::move(message));
+}
+
 // The record being read keeps what was read before the failing line, so
 // that picking it shows that much.
-void RecordReader::fail(LoadFailure failure, std::string field)
+void RecordReader::give_up(std::string message)
 {
-    error_ = LoadError{failure, line_no_, std::move(field)};
+    outcome_ = Result<void>::failure(std::move(message));
     settle();
 }
 
-bool RecordReader::feed(std::string_view chunk)
+Result<void> RecordReader::feed(std::string_view chunk)
 {
-    if (error_)
-        return false;
+    if (!outcome_)
+        return outcome_;
     if (!chunk.empty())
         any_input_ = true;
     const char* p = chunk.data();
@@ -168,7 +170,7 @@ bool RecordReader::feed(std::string_view chunk)
         ++p;
     after_cr_ = false;
 
-    while (p != end && !error_) {
+    while (p != end && outcome_) {
         const char* stop = line_end(p, end);
         if (stop == end) {
             keep_partial(p, end);
@@ -188,24 +190,20 @@ bool RecordReader::feed(std::string_view chunk)
                 ++p;
         }
     }
-    return !error_;
+    return outcome_;
 }
 
-bool RecordReader::finish()
+Result<void> RecordReader::finish()
 {
-    if (error_)
-        return false;
-    if (!any_input_) {
-        fail(LoadFailure::EmptyFile);
-        return false;
-    }
-    if (partial_length_ != 0) {
+    if (!outcome_)
+        return outcome_;
+    if (!any_input_)
+        give_up("The file is empty.");
+    else if (partial_length_ != 0)
         take_partial();
-        if (error_)
-            return false;
-    }
-    settle();
-    return true;
+    if (outcome_)
+        settle();
+    return outcome_;
 }
 
 void RecordReader::keep_partial(const char* begin, const char* end)
@@ -240,7 +238,7 @@ void RecordReader::take_line(std::string_view line)
 void RecordReader::header_line(std::string_view line)
 {
     if (r_ == kMaxRecords)
-        return fail(LoadFailure::TooManyRecords);  // closes the last record
+        return fail(kTooManyRecords);  // closes the last record
     if (r_ > 0)
         finish_record(r_ - 1);
     names_.emplace_back(line);
@@ -252,13 +250,13 @@ void RecordReader::header_line(std::string_view line)
 void RecordReader::weight_line(std::string_view line)
 {
     if (r_ == 0)
-        return fail(LoadFailure::LineBeforeHeader);
+        return fail(kLineBeforeHeader);
     const auto weight = fixed_field<3>(line.data());
     if (!weight)
-        return fail(LoadFailure::NotANumber, "weight");
+        return fail(kNotANumber, "weight");
     const auto stored = to_int16(*weight);
     if (!stored)
-        return fail(LoadFailure::OutOfRange, "weight");
+        return fail(kOutOfRange, "weight");
     RecordTotals& record = store_.record(r_ - 1);
     record.rec_weight = *stored;
     record.rec_unit = field(line, 4, 3);
@@ -277,12 +275,12 @@ bool RecordReader::read_level(std::string_view line, std::size_t position, const
     }
     const auto value = field_number(field(line, position, width));
     if (!value) {
-        fail(LoadFailure::NotANumber, name);
+        fail(kNotANumber, name);
         return false;
     }
     const auto computed = formula(*value);
     if (!computed) {
-        fail(LoadFailure::OutOfRange, name);
+        fail(kOutOfRange, name);
         return false;
     }
     level = *computed;
@@ -292,22 +290,22 @@ bool RecordReader::read_level(std::string_view line, std::size_t position, const
 void RecordReader::sample_line(std::string_view line)
 {
     if (r_ == 0)
-        return fail(LoadFailure::LineBeforeHeader);
+        return fail(kLineBeforeHeader);
     if (n_ == kMaxSamples)
-        return fail(LoadFailure::TooManySamples);
+        return fail(kTooManySamples);
 
     // Fields in the order they are used, so that the first bad one is named.
     const char* p = line.data();
     const bool usual_running = usual_running_fields(p);
     if (!usual_running) [[unlikely]] {
         if (!fixed_field_is_number<3>(p + 6))
-            return fail(LoadFailure::NotANumber, "calories");
+            return fail(kNotANumber, "calories");
         if (!fixed_field_is_number<4>(p + 17))
-            return fail(LoadFailure::NotANumber, "distance");
+            return fail(kNotANumber, "distance");
         if (!fixed_field_is_number<2>(p + 0))
-            return fail(LoadFailure::NotANumber, "minutes");
+            return fail(kNotANumber, "minutes");
         if (!fixed_field_is_number<2>(p + 3))
-            return fail(LoadFailure::NotANumber, "seconds");
+            return fail(kNotANumber, "seconds");
     }
     const bool imperial = imperial_;
     const auto usual = usual_level_fields(p);
@@ -379,12 +377,11 @@ void RecordReader::finish_record(int q)
     record.rec_time = to_int16(total(first.time, last_time)).value_or(0);
 }
 
-std::optional<LoadError> read_records(std::string_view file, RecordStore& store, std::vector<std::string>& names)
+Result<void> read_records(std::string_view file, RecordStore& store, std::vector<std::string>& names)
 {
     RecordReader reader(store, names);
     reader.feed(file);
-    reader.finish();
-    return reader.error();
+    return reader.finish();
 }
 
 }  // namespace trevalo::records

@@ -10,34 +10,15 @@
 // The reader is fed the file in chunks of any size, so that a large file is
 // never held whole in memory.
 
+#include "base/result.h"
 #include "records/record_store.h"
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace trevalo::records {
-
-enum class LoadFailure {
-    EmptyFile,
-    NotANumber,
-    OutOfRange,          // outside the 16-bit range
-    LineBeforeHeader,    // a weight or sample line before any header line
-    TooManyRecords,      // a header line past the 1024th
-    TooManySamples,      // a sample line past the 1025th of one record
-};
-
-struct LoadError {
-    LoadFailure failure;
-    int line = 0;       // 1-based; 0 for the file as a whole
-    std::string field;  // the field that failed, empty when no field did
-
-    // In words for the user: "Line 12, speed: not a number."
-    std::string message() const;
-    friend bool operator==(const LoadError&, const LoadError&) = default;
-};
 
 // The longest line that is not skipped: a sample line.
 inline constexpr std::size_t kLongestLine = 26;
@@ -51,13 +32,14 @@ public:
     RecordReader(const RecordReader&) = delete;
     RecordReader& operator=(const RecordReader&) = delete;
 
-    // Reads the next part of the file. Returns false once the load has failed;
-    // later chunks are then ignored.
-    bool feed(std::string_view chunk);
+    // Reads the next part of the file. Once the load has failed, says why,
+    // where: "Line 12, speed: not a number."; later chunks are then ignored.
+    Result<void> feed(std::string_view chunk);
     // Reads what is left after the last chunk and closes the last record.
-    bool finish();
+    Result<void> finish();
 
-    const std::optional<LoadError>& error() const { return error_; }
+    // How the load went so far: the failure that ended it, if any.
+    const Result<void>& outcome() const { return outcome_; }
     int records() const { return r_; }
 
 private:
@@ -77,12 +59,15 @@ private:
         double calories, distance, time;
     };
     static Running running(std::string_view sample_line);
-    void fail(LoadFailure failure, std::string field = {});
+    // Ends the load at the line being read, for `reason`, in `field` if one.
+    void fail(std::string_view reason, std::string_view field = {});
+    // Ends the load, saying why.
+    void give_up(std::string message);
 
     RecordStore& store_;
     std::vector<std::string>& names_;
     const class LevelTables& tables_;
-    std::optional<LoadError> error_;
+    Result<void> outcome_;
 
     // The start of a line that a chunk cut off: never more of it than tells
     // the line's kind, so that a file without line ends costs no memory.
@@ -104,7 +89,6 @@ private:
 };
 
 // Reads a whole file held in memory.
-std::optional<LoadError> read_records(std::string_view file, RecordStore& store,
-                                      std::vector<std::string>& names);
+Result<void> read_records(std::string_view file, RecordStore& store, std::vector<std::string>& names);
 
 }  // namespace trevalo::records

@@ -95,9 +95,9 @@ void RecordView::cancel_load()
     loading_store_.reset();
 }
 
-std::optional<LoadError> RecordView::end_load()
+Result<void> RecordView::end_load()
 {
-    const std::optional<LoadError> error = reader_->error();
+    Result<void> outcome = reader_->outcome();
     const int records = reader_->records();
     reader_.reset();
     // The file shown before is let go only now that the new one is whole.
@@ -109,12 +109,12 @@ std::optional<LoadError> RecordView::end_load()
     scroll_.visible = false;
     clear_charts();
     changes_ |= DateItems | DateSelection | Scroll;
-    if (error || records == 0)
-        return error;
+    if (!outcome || records == 0)
+        return outcome;
     choose_date(records - 1);
     // Showing a record twice changes nothing; the load has always done so.
     Combo_date_Click();
-    return std::nullopt;
+    return outcome;
 }
 
 void RecordView::clear_summary()

@@ -68,8 +68,8 @@ public:
     RecordReader& reader() { return *reader_; }
     // Takes the loaded file: clears the summary, the list and the charts,
     // and after a load that read at least one record without failing, shows
-    // the last record. Returns the failure, if any.
-    std::optional<LoadError> end_load();
+    // the last record. Returns how the load went.
+    Result<void> end_load();
     // Gives the load up: the file shown before stays, exactly as it was.
     void cancel_load();
 

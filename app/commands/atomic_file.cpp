@@ -6,15 +6,11 @@
 
 namespace trevalo::app {
 
-bool write_file_atomically(const QString& path, QByteArrayView bytes, QString* error, files::AtomicWriter* writer)
+Result<void> write_file_atomically(const QString& path, QByteArrayView bytes, files::AtomicWriter* writer)
 {
     files::AtomicWriter plain;
-    files::AtomicWriter& used = writer ? *writer : plain;
-    if (used.write(QFile::encodeName(path).toStdString(), std::string_view(bytes.data(), bytes.size())))
-        return true;
-    // The system's reasons come in the user's language and encoding.
-    *error = QString::fromLocal8Bit(used.errorString());
-    return false;
+    return (writer ? *writer : plain)
+        .write(QFile::encodeName(path).toStdString(), std::string_view(bytes.data(), bytes.size()));
 }
 
 }  // namespace trevalo::app

@@ -39,17 +39,15 @@ QImage render_chart_image(const ChartImageParts& parts, qreal dpr)
     return image;
 }
 
-bool write_png(const QImage& image, const QString& path, QString* error, files::AtomicWriter* writer)
+Result<void> write_png(const QImage& image, const QString& path, files::AtomicWriter* writer)
 {
     // Encoded in memory first, so that a picture that cannot be encoded never
     // touches the disk.
     QByteArray png;
     QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-        *error = QStringLiteral("The picture could not be encoded as PNG.");
-        return false;
-    }
-    return write_file_atomically(path, png, error, writer);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return Result<void>::failure("The picture could not be encoded as PNG.");
+    return write_file_atomically(path, png, writer);
 }
 
 }  // namespace trevalo::app

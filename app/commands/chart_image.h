@@ -3,6 +3,8 @@
 // A picture of what the Record tab shows: the workout's date and the samples
 // shown on top, the three charts below, the result summary beside them.
 
+#include "base/result.h"
+
 #include <QImage>
 #include <QString>
 
@@ -26,8 +28,8 @@ struct ChartImageParts {
 QSize chart_image_size(const ChartImageParts& parts);
 QImage render_chart_image(const ChartImageParts& parts, qreal device_pixel_ratio);
 
-// Writes the image as PNG, whole or not at all; on failure tells why.
+// Writes the image as PNG, whole or not at all; a failure says why.
 // `writer` does the work, a plain one when null.
-bool write_png(const QImage& image, const QString& path, QString* error, files::AtomicWriter* writer = nullptr);
+Result<void> write_png(const QImage& image, const QString& path, files::AtomicWriter* writer = nullptr);
 
 }  // namespace trevalo::app

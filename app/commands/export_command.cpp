@@ -2,7 +2,7 @@
 
 #include "app/commands/atomic_file.h"
 #include "app/commands/kind_folder_dialog.h"
-#include "app/commands/write_report.h"
+#include "app/commands/messages.h"
 #include "exports/export_formats.h"
 #include "records/record_view.h"
 #include "records/start_time.h"
@@ -94,10 +94,8 @@ void ExportCommand::Command_export_Click()
         formats, QFileInfo(path).fileName().toStdString(), format_of(dialog.selectedNameFilter()));
 
     const std::string bytes = format.write(view_.store(), r, *start);
-    QString reason;
-    const bool written =
-        write_file_atomically(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), &reason);
-    report_write(window_, path, written, QStringLiteral("The workout was not exported."), reason);
+    report_write(window_, QStringLiteral("The workout was not exported."), path,
+                 write_file_atomically(path, QByteArrayView(bytes)), "ExportMessage");
 }
 
 }  // namespace trevalo::app

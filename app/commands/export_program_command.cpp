@@ -1,7 +1,8 @@
 #include "app/commands/export_program_command.h"
 
 #include "app/commands/atomic_file.h"
-#include "app/commands/write_report.h"
+#include "app/commands/messages.h"
+#include "app/commands/save_dialog.h"
 #include "editor/edit_program.h"
 #include "exports/export_formats.h"
 
@@ -28,10 +29,8 @@ void ExportProgramCommand::Command_export_program_Click()
     // The watch lists the workout by the name the runner gave the file.
     const std::string name = QFileInfo(*path).completeBaseName().toStdString();
     const std::string bytes = format.write(editor::program_of(edit_), name, QDateTime::currentSecsSinceEpoch());
-    QString reason;
-    const bool written =
-        write_file_atomically(*path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), &reason);
-    report_write(window_, *path, written, QStringLiteral("The program was not exported."), reason);
+    report_write(window_, QStringLiteral("The program was not exported."), *path,
+                 write_file_atomically(*path, QByteArrayView(bytes)), "ExportMessage");
 }
 
 }  // namespace trevalo::app

@@ -1,12 +1,12 @@
 #include "app/commands/import_command.h"
 
 #include "app/commands/kind_folder_dialog.h"
+#include "app/commands/messages.h"
 #include "app/commands/program_arrival.h"
 #include "app/commands/threshold_dialog.h"
+#include "files/file_source.h"
 #include "imports/workout_import.h"
-#include "records/file_source.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -46,19 +46,19 @@ void ImportCommand::Command_import_Click()
 void ImportCommand::import(const QString& path)
 {
     const auto refused = [&](const QString& why) {
-        refuse(window_,
-               QStringLiteral("The workout was not imported.\n\n%1\n\n%2").arg(QDir::toNativeSeparators(path), why),
-               "ImportMessage");
+        refuse_file(window_, QStringLiteral("The workout was not imported."), path, why, "ImportMessage");
     };
     // Only regular files, read whole: a pipe or a device is answered at once.
-    records::FileSource source;
-    if (!source.open(QFile::encodeName(path).toStdString()))
-        return refused(QString::fromLocal8Bit(source.errorString()));
+    files::FileSource source;
+    if (const Result<void> opening = source.open(QFile::encodeName(path).toStdString()); !opening)
+        return refused(QString::fromLocal8Bit(opening.error()));
     if (source.size() > kLargestWorkoutFile)
         return refused(QStringLiteral("The file holds %1 bytes, far more than a workout file.").arg(source.size()));
-    const std::string bytes = source.read_up_to(static_cast<std::size_t>(source.size()) + 1);
+    const Result<std::string> bytes = source.read_up_to(static_cast<std::size_t>(source.size()) + 1);
+    if (!bytes)
+        return refused(QString::fromLocal8Bit(bytes.error()));
 
-    const auto file = imports::read_workout_file(bytes, QFileInfo(path).fileName().toStdString());
+    const auto file = imports::read_workout_file(*bytes, QFileInfo(path).fileName().toStdString());
     if (!file)
         return refused(QString::fromStdString(file.error()));
     double threshold = 0;

@@ -1,5 +1,6 @@
 #include "app/commands/make_program_command.h"
 
+#include "app/commands/messages.h"
 #include "app/commands/program_arrival.h"
 #include "records/record_program.h"
 
@@ -20,8 +21,9 @@ void MakeProgramCommand::Command_make_Click()
         return;
     const auto made = records::record_program(records_.store(), r, {edit_.model(), edit_.unit(), edit_.mode()});
     if (!made) {
-        refuse(window_, QStringLiteral("No program was made.\n\n%1").arg(QString::fromStdString(made.error())),
-               "MakeProgramMessage");
+        show_message(window_, Tone::Refusal,
+                     QStringLiteral("No program was made.\n\n%1").arg(QString::fromStdString(made.error())),
+                     "MakeProgramMessage");
         return;
     }
     const program::Settings settings = made->program.settings;

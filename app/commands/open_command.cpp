@@ -1,16 +1,15 @@
 #include "app/commands/open_command.h"
 
 #include "app/commands/kind_folder_dialog.h"
+#include "app/commands/messages.h"
 #include "editor/edit_model.h"
 #include "editor/edit_program.h"
+#include "files/file_source.h"
 #include "program_file/program_file.h"
 #include "program_file/program_reader.h"
-#include "records/file_source.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QMessageBox>
 
 #include <span>
 #include <string>
@@ -40,15 +39,16 @@ void OpenCommand::open(const QString& path)
 {
     // Only regular files, and no more of them than a program holds: a
     // pipe, a device or a large file is answered at once.
-    records::FileSource source;
+    files::FileSource source;
     QString refusal;
-    if (!source.open(QFile::encodeName(path).toStdString())) {
-        refusal = QString::fromLocal8Bit(source.errorString());
+    if (const Result<void> opening = source.open(QFile::encodeName(path).toStdString()); !opening) {
+        refusal = QString::fromLocal8Bit(opening.error());
     } else if (source.size() != program_file::kFileSize) {
         refusal = QString::fromStdString(program_file::size_refusal(source.size()));
+    } else if (const Result<std::string> text = source.read_up_to(program_file::kFileSize + 1); !text) {
+        refusal = QString::fromLocal8Bit(text.error());
     } else {
-        const std::string text = source.read_up_to(program_file::kFileSize + 1);
-        const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+        const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text->data()), text->size());
         const Result<program::Program> read =
             program_file::read_program(bytes, {model_.model(), model_.unit(), model_.mode()});
         if (read) {
@@ -59,11 +59,7 @@ void OpenCommand::open(const QString& path)
         }
         refusal = QString::fromStdString(read.error());
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("TREVALO USB AP"),
-                    QStringLiteral("The program was not opened.\n\n%1\n\n%2").arg(QDir::toNativeSeparators(path), refusal),
-                    QMessageBox::Ok, window_);
-    box.setObjectName(QStringLiteral("OpenProgramMessage"));
-    box.exec();
+    refuse_file(window_, QStringLiteral("The program was not opened."), path, refusal, "OpenProgramMessage");
 }
 
 }  // namespace trevalo::app

@@ -1,8 +1,9 @@
 #include "app/commands/program_arrival.h"
 
+#include "app/commands/messages.h"
 #include "editor/edit_program.h"
 
-#include <QMessageBox>
+#include <QStringList>
 
 namespace trevalo::app {
 
@@ -17,17 +18,7 @@ void arrive(QWidget* window, editor::EditModel& edit, const program::Program& pr
     QStringList paragraphs{heading};
     for (const std::string& note : notes)
         paragraphs.append(QString::fromStdString(note));
-    QMessageBox box(QMessageBox::Information, QStringLiteral("TREVALO USB AP"), paragraphs.join(QStringLiteral("\n\n")),
-                    QMessageBox::Ok, window);
-    box.setObjectName(QLatin1String(message_name));
-    box.exec();
-}
-
-void refuse(QWidget* window, const QString& text, const char* message_name)
-{
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("TREVALO USB AP"), text, QMessageBox::Ok, window);
-    box.setObjectName(QLatin1String(message_name));
-    box.exec();
+    show_message(window, Tone::Note, paragraphs.join(QStringLiteral("\n\n")), message_name);
 }
 
 }  // namespace trevalo::app

@@ -2,7 +2,7 @@
 
 // What every command that brings a whole program into the Edit tab shares
 // (Make Program, IMPORT): the values through the lists' handlers as one
-// step, then one message of what had to be adapted, or of why nothing was.
+// step, then one message of what had to be adapted.
 
 #include "editor/edit_model.h"
 #include "program/program.h"
@@ -22,8 +22,5 @@ namespace trevalo::app {
 void arrive(QWidget* window, editor::EditModel& edit, const program::Program& program,
             const std::function<void()>& chosen, const std::vector<std::string>& notes, const QString& heading,
             const char* message_name);
-
-// Nothing changed: says why.
-void refuse(QWidget* window, const QString& text, const char* message_name);
 
 }  // namespace trevalo::app

@@ -1,30 +1,18 @@
 #include "app/commands/save_command.h"
 
+#include "app/commands/atomic_file.h"
 #include "app/commands/kind_folder_dialog.h"
-#include "app/commands/program_writer.h"
+#include "app/commands/messages.h"
 #include "editor/edit_model.h"
 #include "editor/edit_program.h"
 
-#include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 
 namespace trevalo::app {
 
 SaveCommand::SaveCommand(QWidget* window, const editor::EditModel& model)
     : QObject(window), window_(window), model_(model)
 {
-}
-
-QString SaveCommand::success_text(const QString& path)
-{
-    return QStringLiteral("File Save As  ") + path + QStringLiteral(" Success!");
-}
-
-QString SaveCommand::failure_text(const QString& path, const QString& reason)
-{
-    return QStringLiteral("The program was not saved.\n\nCould not write the file\n%1\n\n%2")
-        .arg(path, reason);
 }
 
 bool SaveCommand::Command_save_Click()
@@ -45,20 +33,15 @@ bool SaveCommand::Command_save_Click()
         dialog.selectedFiles().isEmpty())
         return false;
     const QString path = dialog.selectedFiles().constFirst();
-    const QString shown = QDir::toNativeSeparators(path);
 
-    QString reason;
-    if (!write_program_file(path, program_file::program_bytes(program, buffers_), &reason)) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("TREVALO USB AP"), failure_text(shown, reason),
-                        QMessageBox::Ok, window_);
-        box.setObjectName(QStringLiteral("SaveFailedMessage"));
-        box.exec();
+    const program_file::ProgramBytes bytes = program_file::program_bytes(program, buffers_);
+    const Result<void> written = write_file_atomically(path, QByteArrayView(bytes));
+    if (!written) {
+        refuse_write(window_, QStringLiteral("The program was not saved."), path, written, "SaveFailedMessage");
         return false;
     }
     emit saved();
-    QMessageBox box(QMessageBox::NoIcon, QString(), success_text(shown), QMessageBox::Ok, window_);
-    box.setObjectName(QStringLiteral("SaveMessage"));
-    box.exec();
+    confirm_written(window_, path, "SaveMessage");
     return true;
 }
 

@@ -23,10 +23,6 @@ public:
     // True once the program is written.
     bool Command_save_Click();
 
-    // The texts the user reads.
-    static QString success_text(const QString& path);
-    static QString failure_text(const QString& path, const QString& reason);
-
 signals:
     void saved();
 

@@ -105,7 +105,8 @@ TEST_F(ProgramCommands, ExportThenImportGivesTheProgramBack)
     ASSERT_NE(before, exported);
     const QString message = through_file_dialog(
         clicking(window, "Command_import"), "CommonDialog5",
-        named("", {"Workouts (*.fit *.zwo)", "FIT files (*.fit)", "Zwift workouts (*.zwo)"}, path + ".fit"));
+        named("", {"Workouts (*.fit *.tcx *.zwo)", "FIT files (*.fit)", "TCX files (*.tcx)", "Zwift workouts (*.zwo)"},
+              path + ".fit"));
     EXPECT_EQ(message, "");  // nothing was adapted
     EXPECT_EQ(now(), exported);
     EXPECT_TRUE(window.isWindowModified());

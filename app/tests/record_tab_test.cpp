@@ -150,6 +150,9 @@ TEST_F(RecordPage, ADroppedFileOpensOnItsTabAndWhatFailsSaysWhereAndWhy)
         {{fifo}, "The record file could not be opened.\n\n" + fifo + "\n\nThis is a named pipe", 0, 0, 1, 0},
         {{"/dev/zero"}, "The record file could not be opened.\n\n/dev/zero\n\nThis is a device", 0, 0, 1, 0},
         {{gone}, "The record file could not be opened.\n\n" + gone + "\n\nNo such file", 0, 0, 0, -1},
+        // A regular file whose first page cannot be read: this process's memory.
+        {{"/proc/self/mem"}, "The record file could not be read to its end.\n\n/proc/self/mem\n\nInput/output error",
+         0, 1, 0, -1},
         {{write("b.cus", ""), write("c.cus", "")}, "Drop one record file", 0, 0, 1, 0},
         {{folder.path()}, "Drop one record file", 0, 0, 1, 0},
         {{write("R300.cus", program)}, "", 1, 0, 1, 0},

@@ -5,9 +5,10 @@
 
 #include "window_helpers.h"
 
+#include "app/commands/atomic_file.h"
 #include "app/commands/chart_image.h"
-#include "app/commands/program_writer.h"
 #include "files/atomic_writer.h"
+#include "program_file/program_file.h"
 
 #include <sys/mount.h>
 #include <unistd.h>
@@ -102,12 +103,13 @@ TEST_P(WriteFailure, SaysWhyKeepsTheEarlierFileAndLeavesNothingBehind)
     FailingDisk failing;
     files::AtomicWriter* writer = failure.failing_disk ? &failing : nullptr;
     const QString target = QString::fromStdString(folder / failure.target);
-    QString error;
     QImage image(16, 16, QImage::Format_ARGB32);
     image.fill(Qt::red);
-    EXPECT_FALSE(png ? write_png(image, target, &error, writer)
-                     : write_program_file(target, program_file::ProgramBytes{}, &error, writer));
-    EXPECT_TRUE(error.contains(failure.reason)) << error.toStdString();
+    const program_file::ProgramBytes program{};
+    const Result<void> written =
+        png ? write_png(image, target, writer) : write_file_atomically(target, QByteArrayView(program), writer);
+    EXPECT_FALSE(written.ok());
+    EXPECT_TRUE(written.error().find(failure.reason) != std::string::npos) << written.error();
     EXPECT_EQ(snapshot(folder), before);  // the earlier file's bytes among them
 }
 

@@ -4,6 +4,7 @@
 #include "app/commands/export_program_command.h"
 #include "app/commands/import_command.h"
 #include "app/commands/make_program_command.h"
+#include "app/commands/messages.h"
 #include "app/commands/open_command.h"
 #include "app/commands/save_command.h"
 #include "app/commands/shortcuts.h"
@@ -14,8 +15,8 @@
 #include "app/widgets/twips.h"
 #include "app/window/edit_tab.h"
 #include "app/window/record_tab.h"
+#include "files/file_source.h"
 #include "program_file/program_reader.h"
-#include "records/file_source.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -134,12 +135,10 @@ void Form1::dropEvent(QDropEvent* event)
 void Form1::open_dropped(const QString& path)
 {
     if (path.isEmpty() || QFileInfo(path).isDir()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("TREVALO USB AP"),
-                        QStringLiteral("Drop one record file or program file on the window to open it.\n\n"
-                                       "Several files or a folder cannot be opened at once."),
-                        QMessageBox::Ok, this);
-        box.setObjectName(QStringLiteral("DropMessage"));
-        box.exec();
+        show_message(this, Tone::Refusal,
+                     QStringLiteral("Drop one record file or program file on the window to open it.\n\n"
+                                    "Several files or a folder cannot be opened at once."),
+                     "DropMessage");
         return;
     }
     open_path(path);
@@ -148,11 +147,15 @@ void Form1::open_dropped(const QString& path)
 void Form1::open_path(const QString& path)
 {
     // The two kinds share the suffix ".cus": a program file is told by its
-    // shape, 65 bytes ending in 0.
-    records::FileSource source;
+    // shape, 65 bytes ending in 0. A file that fails here is the Record
+    // tab's to refuse.
+    files::FileSource source;
     std::array<std::uint8_t, program_file::kFileSize> bytes{};
-    if (source.open(QFile::encodeName(path).toStdString()) && source.size() == bytes.size() &&
-        source.read(reinterpret_cast<char*>(bytes.data()), bytes.size()) == static_cast<std::ptrdiff_t>(bytes.size()) &&
+    const auto read_whole = [&] {
+        const Result<std::size_t> got = source.read(reinterpret_cast<char*>(bytes.data()), bytes.size());
+        return got && *got == bytes.size();
+    };
+    if (source.open(QFile::encodeName(path).toStdString()) && source.size() == bytes.size() && read_whole() &&
         program_file::has_program_shape(bytes)) {
         tabs_->setCurrentIndex(0);
         load_->open(path);

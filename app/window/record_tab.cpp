@@ -3,7 +3,8 @@
 #include "app/commands/chart_image.h"
 #include "app/commands/export_command.h"
 #include "app/commands/kind_folder_dialog.h"
-#include "app/commands/write_report.h"
+#include "app/commands/messages.h"
+#include "app/commands/save_dialog.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/line_layer.h"
 #include "app/widgets/load_progress.h"
@@ -12,7 +13,7 @@
 #include "app/widgets/sample_scroll_bar.h"
 #include "app/widgets/twips.h"
 #include "app/window/workouts_window.h"
-#include "records/file_source.h"
+#include "files/file_source.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,7 +23,6 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -187,9 +187,8 @@ void RecordTab::Command_open_Click()
 
 bool RecordTab::load(const QString& path, const std::function<void()>& opened)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    records::FileSource source;
-    if (!source.open(QFile::encodeName(path).toStdString())) {
+    files::FileSource source;
+    if (const Result<void> opening = source.open(QFile::encodeName(path).toStdString()); !opening) {
         // A pipe, a device or a folder changes nothing; a file that cannot
         // be opened leaves the display emptied, as a failed load does.
         if (!source.not_a_file()) {
@@ -197,9 +196,8 @@ bool RecordTab::load(const QString& path, const std::function<void()>& opened)
             model_.end_load();
             apply(model_.take_changes());
         }
-        report(QStringLiteral("The record file could not be opened.\n\n%1\n\n%2")
-                   .arg(shown, QString::fromLocal8Bit(source.errorString())),
-               true);
+        refuse_file(this, QStringLiteral("The record file could not be opened."), path,
+                    QString::fromLocal8Bit(opening.error()), "OpenMessage");
         return !source.not_a_file();
     }
     if (opened)
@@ -216,13 +214,12 @@ bool RecordTab::load(const QString& path, const std::function<void()>& opened)
         QByteArray chunk(1 << 20, Qt::Uninitialized);
         std::uint64_t done = 0;
         for (;;) {
-            const std::ptrdiff_t got = source.read(chunk.data(), static_cast<std::size_t>(chunk.size()));
-            if (got < 0)
-                read_error = QString::fromLocal8Bit(source.errorString());
-            if (got <= 0 ||
-                !model_.reader().feed(std::string_view(chunk.constData(), static_cast<std::size_t>(got))))
+            const Result<std::size_t> got = source.read(chunk.data(), static_cast<std::size_t>(chunk.size()));
+            if (!got)
+                read_error = QString::fromLocal8Bit(got.error());
+            if (!got || *got == 0 || !model_.reader().feed(std::string_view(chunk.constData(), *got)))
                 break;
-            done += static_cast<std::uint64_t>(got);
+            done += *got;
             if (!progress.advance(done)) {
                 model_.cancel_load();
                 return true;
@@ -232,19 +229,20 @@ bool RecordTab::load(const QString& path, const std::function<void()>& opened)
     if (read_error.isEmpty())
         model_.reader().finish();
     const int records = model_.reader().records();
-    const std::optional<records::LoadError> error = model_.end_load();
+    const Result<void> loaded = model_.end_load();
     loaded_path_ = path;
     apply(model_.take_changes());
 
     if (!read_error.isEmpty())
-        report(QStringLiteral("The record file could not be read to its end.\n\n%1\n\n%2").arg(shown, read_error),
-               true);
-    else if (error)
-        report(QStringLiteral("The record file could not be read.\n\n%1\n\n%2")
-                   .arg(shown, QString::fromStdString(error->message())),
-               true);
+        refuse_file(this, QStringLiteral("The record file could not be read to its end."), path, read_error,
+                    "OpenMessage");
+    else if (!loaded)
+        refuse_file(this, QStringLiteral("The record file could not be read."), path,
+                    QString::fromStdString(loaded.error()), "OpenMessage");
     else if (records == 0)
-        report(QStringLiteral("No workouts were found in\n%1").arg(shown), false);
+        show_message(this, Tone::Note,
+                     QStringLiteral("No workouts were found in\n%1").arg(QDir::toNativeSeparators(path)),
+                     "OpenMessage");
     return true;
 }
 
@@ -259,19 +257,8 @@ void RecordTab::save_charts()
                                                       QStringLiteral("charts"), folders::kChartPictures);
     if (!path)
         return;
-    QString reason;
-    if (!write_png(image, *path, &reason))
-        report(QStringLiteral("The charts were not saved.\n\nCould not write the file\n%1\n\n%2")
-                   .arg(QDir::toNativeSeparators(*path), reason),
-               true);
-}
-
-void RecordTab::report(const QString& message, bool failure)
-{
-    QMessageBox box(failure ? QMessageBox::Warning : QMessageBox::Information, QStringLiteral("TREVALO USB AP"),
-                    message, QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("OpenMessage"));
-    box.exec();
+    if (const Result<void> written = write_png(image, *path); !written)
+        refuse_write(this, QStringLiteral("The charts were not saved."), *path, written, "OpenMessage");
 }
 
 // --- Applying the model -----------------------------------------------------

@@ -64,7 +64,6 @@ private:
     void apply(std::uint16_t changes);
     void apply_scroll();
     void apply_charts();
-    void report(const QString& text, bool failure);
     // "Save Charts as Image…" from the charts' context menu.
     void save_charts();
     void Command_workouts_Click();

@@ -1,7 +1,8 @@
 #include "app/window/workouts_window.h"
 
 #include "app/commands/atomic_file.h"
-#include "app/commands/write_report.h"
+#include "app/commands/messages.h"
+#include "app/commands/save_dialog.h"
 #include "app/widgets/workout_chart_view.h"
 #include "exports/record_workout.h"
 #include "records/chart_layout.h"
@@ -144,10 +145,8 @@ void WorkoutsWindow::export_all()
     if (!path)
         return;
     const std::string csv = exports::workouts_csv(records::workouts_table(view_.dates(), view_.store()));
-    QString reason;
-    const bool written =
-        write_file_atomically(*path, QByteArrayView(csv.data(), static_cast<qsizetype>(csv.size())), &reason);
-    report_write(this, *path, written, QStringLiteral("The workouts were not exported."), reason);
+    report_write(this, QStringLiteral("The workouts were not exported."), *path,
+                 write_file_atomically(*path, QByteArrayView(csv)), "ExportMessage");
 }
 
 }  // namespace trevalo::app

@@ -106,8 +106,9 @@ TEST(AtomicWriter, ReplacesTheFileTheLinksEndAtOrSaysWhyAndChangesNothing)
 
         Writer writer;
         writer.device = row.device;
-        EXPECT_EQ(writer.write(folder / row.written, bytes), !*row.error);
-        EXPECT_EQ(writer.errorString(), row.error);
+        const Result<void> written = writer.write(folder / row.written, bytes);
+        EXPECT_EQ(written.ok(), !*row.error);
+        EXPECT_EQ(written.error(), row.error);
         EXPECT_EQ(snapshot(folder), expected);
         EXPECT_EQ(fs::status(folder / row.lands).permissions(), row.mode);
     }

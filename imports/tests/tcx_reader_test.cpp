@@ -89,7 +89,7 @@ TEST(TcxReader, AnExportedWorkoutReadsBackAsMakeProgramMakesIt)
     for (const auto& row : rows) {
         SCOPED_TRACE(program::model_name(row.settings.model));
         const records::testing::Loaded l = records::testing::load(row.file);
-        ASSERT_FALSE(l.error);
+        ASSERT_TRUE(l.outcome) << l.outcome.error();
         const auto made = records::record_program(*l.store, 0, row.settings);
         ASSERT_TRUE(made) << made.error();
         // Through the rows the dialogs use: Export…'s TCX row, then IMPORT's.

@@ -55,7 +55,7 @@ private:
 struct Loaded {
     std::unique_ptr<RecordStore> store = std::make_unique<RecordStore>();
     std::vector<std::string> names;
-    std::optional<LoadError> error;
+    Result<void> outcome;
 };
 
 // A 20-minute workout whose speed and incline change at whole minutes:
@@ -82,8 +82,7 @@ inline Loaded load(const std::string& file, std::size_t chunk = SIZE_MAX)
     RecordReader reader(*l.store, l.names);
     for (std::size_t at = 0; at < file.size(); at += chunk)
         reader.feed(std::string_view(file).substr(at, chunk));
-    reader.finish();
-    l.error = reader.error();
+    l.outcome = reader.finish();
     return l;
 }
 

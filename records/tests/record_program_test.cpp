@@ -43,7 +43,7 @@ TEST(RecordProgram, AWorkoutBecomesItsOwnSegmentsUnlessTooShortToResample)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         const testing::Loaded l = testing::load(row.file);
-        ASSERT_FALSE(l.error);
+        ASSERT_TRUE(l.outcome) << l.outcome.error();
         const auto made = record_program(*l.store, 0, row.settings);
         ASSERT_TRUE(made) << made.error();
         EXPECT_EQ(shown(made->program, made->program.speed), row.speed);

@@ -55,7 +55,7 @@ TEST(RecordReader, LevelsRoundHalvesToEvenAndStayWithinTheBars)
         *c.unit ? file.header().weight("150", c.unit).line(c.sample)
                 : file.header().weight("150", "LBS").header().line(c.sample).weight("150", "LBS");
         const auto l = testing::load(file.text());
-        ASSERT_FALSE(l.error) << l.error->message();
+        ASSERT_TRUE(l.outcome) << l.outcome.error();
         const SampleLevels s = l.store->levels(*c.unit ? 0 : 1, 0);
         EXPECT_EQ((std::array<int, 3>{s.rec_speed, s.rec_incline, s.rec_pulse}),
                   (std::array{c.speed, c.incline, c.pulse}))
@@ -65,7 +65,6 @@ TEST(RecordReader, LevelsRoundHalvesToEvenAndStayWithinTheBars)
 
 TEST(RecordReader, ReadsAlikeInAnyChunksAndStopsAtTheFirstBadLineSayingWhereAndWhy)
 {
-    using enum LoadFailure;
     const std::string first = "00:00 005 000 00 0.00  0.0", later = "00:01 010 000 00 0.00  0.0";
     const std::string last = "00:02 030 000 00 0.00  0.0";
     const auto lines = [&](const std::string& eol) {
@@ -83,7 +82,7 @@ TEST(RecordReader, ReadsAlikeInAnyChunksAndStopsAtTheFirstBadLineSayingWhereAndW
     const struct {
         const char* what;
         std::string file;
-        std::optional<LoadError> error;
+        std::string error;  // empty for a load that succeeds
         std::size_t records;
         // The first record's samples, time, calories, distance and weight.
         std::array<double, 5> first{};
@@ -104,30 +103,34 @@ TEST(RecordReader, ReadsAlikeInAnyChunksAndStopsAtTheFirstBadLineSayingWhereAndW
         {"shapes", totals("00:00 000 000 00 0.00  0.0", " 1: 1   9 000 00 001.  0.0"), {}, 1, {7, 61, 9, 1, 0}},
         // A file without line ends, a device's endless bytes: no more of a
         // line is kept than tells its kind, and it still counts as one line.
-        {"endless line", after_header(std::string(1 << 16, '7')) + "abcLBS", LoadError{NotANumber, 3, "weight"}, 1},
+        {"endless line", after_header(std::string(1 << 16, '7')) + "abcLBS", "Line 3, weight: not a number.", 1},
         {"no headers", "hello\r\n\r\nworld\r\n", {}, 0},
         {"1024 records", headers.text(), {}, 1024},
-        {"1025 records", headers.text() + "2026/03/01 07:30", LoadError{TooManyRecords, 1025, ""}, 1024},
-        {"1026 samples", RecordFile().header().samples(1026).text(), LoadError{TooManySamples, 1027, ""}, 1, {1025}},
-        {"empty", "", LoadError{EmptyFile, 0, ""}, 0},
-        {"weight first", RecordFile().weight("150", "LBS").header().text(), LoadError{LineBeforeHeader, 1, ""}, 0},
-        {"sample first", "\r\n" + first, LoadError{LineBeforeHeader, 2, ""}, 0},
+        {"1025 records", headers.text() + "2026/03/01 07:30", "Line 1025: more than 1024 workouts in one file.", 1024},
+        {"1026 samples", RecordFile().header().samples(1026).text(),
+         "Line 1027: more than 1025 samples in one workout.", 1, {1025}},
+        {"empty", "", "The file is empty.", 0},
+        {"weight first", RecordFile().weight("150", "LBS").header().text(),
+         "Line 1: a workout line before the first date line.", 0},
+        {"sample first", "\r\n" + first, "Line 2: a workout line before the first date line.", 0},
         // The cut record keeps what it had read.
         {"comma", after_header(first + "\r\n" + later + "\r\n00:03 000 000 00 0.00  3,5"),
-         LoadError{NotANumber, 4, "speed"}, 1, {2, 1, 10, 0, 0}},
-        {"letters", after_header("00:00 000 1O0 00 0.00  0.0"), LoadError{NotANumber, 2, "pulse"}, 1},
-        {"blank field", RecordFile().header().weight("   ", "LBS").text(), LoadError{NotANumber, 2, "weight"}, 1},
-        {"plus sign", after_header("00:00 000 000 +5 0.00  0.0"), LoadError{NotANumber, 2, "incline"}, 1},
-        {"colon in minutes", after_header("0::00 000 000 00 0.00  0.0"), LoadError{NotANumber, 2, "minutes"}, 1},
-        {"letter in seconds", after_header("00:0a 000 000 00 0.00  0.0"), LoadError{NotANumber, 2, "seconds"}, 1},
-        {"two points", after_header("00:00 000 000 00 0..0  0.0"), LoadError{NotANumber, 2, "distance"}, 1},
-        {"hex calories", after_header("00:00 0x5 000 00 0.00  0.0"), LoadError{NotANumber, 2, "calories"}, 1},
+         "Line 4, speed: not a number.", 1, {2, 1, 10, 0, 0}},
+        {"letters", after_header("00:00 000 1O0 00 0.00  0.0"), "Line 2, pulse: not a number.", 1},
+        {"blank field", RecordFile().header().weight("   ", "LBS").text(), "Line 2, weight: not a number.", 1},
+        {"plus sign", after_header("00:00 000 000 +5 0.00  0.0"), "Line 2, incline: not a number.", 1},
+        {"colon in minutes", after_header("0::00 000 000 00 0.00  0.0"), "Line 2, minutes: not a number.", 1},
+        {"letter in seconds", after_header("00:0a 000 000 00 0.00  0.0"), "Line 2, seconds: not a number.", 1},
+        {"two points", after_header("00:00 000 000 00 0..0  0.0"), "Line 2, distance: not a number.", 1},
+        {"hex calories", after_header("00:00 0x5 000 00 0.00  0.0"), "Line 2, calories: not a number.", 1},
     };
     for (const auto& c : cases) {
         for (std::size_t chunk : {std::size_t{1}, std::size_t{2}, std::size_t{7}, c.file.size()}) {
             const auto l = testing::load(c.file, chunk);
             const RecordTotals& r = l.store->record(0);
-            EXPECT_EQ(std::tuple(l.error, l.names.size()), std::tuple(c.error, c.records)) << c.what << ", " << chunk;
+            EXPECT_EQ(std::tuple(l.outcome.ok(), l.outcome.error(), l.names.size()),
+                      std::tuple(c.error.empty(), c.error, c.records))
+                << c.what << ", " << chunk;
             EXPECT_EQ((std::array<double, 5>{double(r.rec_count), double(r.rec_time), double(r.rec_calories),
                                              r.rec_distance, double(r.rec_weight)}),
                       c.first)

@@ -5,11 +5,13 @@
 // blocks until some other program writes to it, and a device such as
 // /dev/zero never ends.
 
+#include "base/result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-namespace trevalo::records {
+namespace trevalo::files {
 
 class FileSource {
 public:
@@ -18,27 +20,26 @@ public:
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
 
-    // On failure errorString() says why, in words for the user.
-    bool open(const std::string& path);
-    // open() failed because the path names something that is not a file.
+    // A failure says why in words for the user, in the system's encoding.
+    Result<void> open(const std::string& path);
+    // open() failed because the path names something that is not a file: a
+    // caller may then keep what it showed, as nothing was lost.
     bool not_a_file() const { return not_a_file_; }
-    // Reads up to `size` bytes: how many, 0 at the end, -1 on failure.
-    std::ptrdiff_t read(char* buffer, std::size_t size);
-    // Reads until `count` bytes or the end, whichever comes first; a read
-    // that fails ends it early. Ask for one byte more than expected to see a
-    // file that grew since it was opened.
-    std::string read_up_to(std::size_t count);
+    // Reads up to `size` bytes: how many, 0 at the end.
+    Result<std::size_t> read(char* buffer, std::size_t size);
+    // Reads until `count` bytes or the end, whichever comes first. Ask for
+    // one byte more than expected to see a file that grew since it was
+    // opened.
+    Result<std::string> read_up_to(std::size_t count);
     // The size when opened; the file may still grow or shrink.
     std::uint64_t size() const { return size_; }
-    const std::string& errorString() const { return error_; }
 
 private:
-    bool refuse_unless_regular(unsigned mode);
+    Result<void> refuse_unless_regular(unsigned mode);
 
     int fd_ = -1;
     std::uint64_t size_ = 0;
     bool not_a_file_ = false;
-    std::string error_;
 };
 
-}  // namespace trevalo::records
+}  // namespace trevalo::files

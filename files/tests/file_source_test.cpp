@@ -1,15 +1,16 @@
-#include "records/file_source.h"
+#include "files/file_source.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace trevalo::records {
+namespace trevalo::files {
 namespace {
 
 // Nothing but a regular file may be read as a record file, and nothing may
@@ -34,17 +35,33 @@ TEST(FileSource, OpensARegularFileAndRefusesAtOnceAnythingElse)
              Case{folder + "/gone.cus", false, "No such file or directory"},
          }) {
         FileSource source;
-        EXPECT_FALSE(source.open(path)) << path;
+        const Result<void> opened = source.open(path);
+        EXPECT_FALSE(opened.ok()) << path;
         EXPECT_EQ(source.not_a_file(), not_a_file) << path;
-        EXPECT_EQ(source.errorString(), says) << path;
+        EXPECT_EQ(opened.error(), says) << path;
     }
     FileSource source;
-    ASSERT_TRUE(source.open(file)) << source.errorString();
+    const Result<void> opened = source.open(file);
+    ASSERT_TRUE(opened.ok()) << opened.error();
     // Its bytes are read to the end by every record file the Record tab opens (record_tab_test).
     EXPECT_EQ(source.size(), 100000u);
     ::close(listening);
     std::filesystem::remove_all(folder);
 }
 
+// A file that opens may still fail to read, and a read cut short must not
+// pass for a short file. The kernel's view of this process's memory is a
+// regular file whose first page is never mapped.
+TEST(FileSource, AReadThatFailsSaysWhy)
+{
+    FileSource source;
+    ASSERT_TRUE(source.open("/proc/self/mem").ok());
+    char byte;
+    const Result<std::size_t> read = source.read(&byte, 1);
+    const Result<std::string> read_whole = source.read_up_to(66);
+    EXPECT_EQ((std::tuple(read.ok(), read.error(), read_whole.ok(), read_whole.error())),
+              (std::tuple(false, "Input/output error", false, "Input/output error")));
+}
+
 }  // namespace
-}  // namespace trevalo::records
+}  // namespace trevalo::files

@@ -36,7 +36,11 @@ Result<plans::Imported> workout_program(const WorkoutFile& file, const program::
     auto made = program::resample(activity.readings, activity.total_s, settings, weight);
     if (!made)
         return Result<plans::Imported>::failure(made.error());
-    return plans::Imported{made->program, program::describe(made->beyond, settings)};
+    // How the file was read comes before what the treadmill could not run.
+    std::vector<std::string> notes = activity.notes;
+    for (std::string& note : program::describe(made->beyond, settings))
+        notes.push_back(std::move(note));
+    return plans::Imported{made->program, std::move(notes)};
 }
 
 }  // namespace trevalo::imports

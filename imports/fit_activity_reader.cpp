@@ -243,11 +243,13 @@ std::vector<Span> overlap(const std::vector<Span>& a, std::vector<Span> b)
 std::optional<double> record_speed(const fit::Decoded& d, const fit::Message& m)
 {
     namespace record = profile::record;
-    if (const auto enhanced = d.integer(m, record::enhanced_speed))
+    // A speed below 0 is no speed: a field written with a signed type.
+    if (const auto enhanced = d.integer(m, record::enhanced_speed); enhanced && *enhanced >= 0)
         return static_cast<double>(*enhanced) / 1000;
-    if (const auto plain = d.integer(m, record::speed))
+    if (const auto plain = d.integer(m, record::speed); plain && *plain >= 0)
         return static_cast<double>(*plain) / 1000;
-    if (const auto packed = d.integer(m, record::compressed_speed_distance))
+    // All ones in the speed's 12 bits is "no speed": the distance may still count.
+    if (const auto packed = d.integer(m, record::compressed_speed_distance); packed && (*packed & 0xFFF) != 0xFFF)
         return static_cast<double>(*packed & 0xFFF) / 100;
     return std::nullopt;
 }
@@ -350,6 +352,8 @@ Result<ActivityReadings> read_fit_activity(const fit::Decoded& decoded)
         if (r.time < spans[k].begin)
             continue;
         const double at = before + (r.time - spans[k].begin);
+        if (!timed.empty() && at < timed.back().timer_s)  // only where far-off times round
+            continue;
         if (!timed.empty() && timed.back().timer_s == at)
             timed.back().raw = &r;
         else
@@ -379,7 +383,7 @@ Result<ActivityReadings> read_fit_activity(const fit::Decoded& decoded)
     }
 
     const bool by_session = parts->timer_s && *parts->timer_s > out.readings.front().start_s;
-    out.total_s = by_session ? *parts->timer_s : counted;
+    out.total_s = by_session ? *parts->timer_s : std::max(counted, out.readings.back().start_s);
     while (out.readings.size() > 1 && out.readings.back().start_s > out.total_s)
         out.readings.pop_back();
     const double elapsed = parts->elapsed_s && by_session ? *parts->elapsed_s

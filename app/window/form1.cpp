@@ -14,7 +14,7 @@
 #include "app/widgets/twips.h"
 #include "app/window/edit_tab.h"
 #include "app/window/record_tab.h"
-#include "program_file/program_reader.h"
+#include "imports/outside_file.h"
 #include "records/file_source.h"
 
 #include <QAction>
@@ -73,8 +73,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     };
     auto* make = new MakeProgramCommand(this, edit_model_, record_view_, program_chosen);
     connect(record_tab_->make_program_button(), &QPushButton::clicked, make, &MakeProgramCommand::Command_make_Click);
-    auto* import = new ImportCommand(this, edit_model_, program_chosen);
-    connect(edit_tab_->import_button(), &QPushButton::clicked, import, &ImportCommand::Command_import_Click);
+    import_ = new ImportCommand(this, edit_model_, program_chosen);
+    connect(edit_tab_->import_button(), &QPushButton::clicked, import_, &ImportCommand::Command_import_Click);
     auto* export_program = new ExportProgramCommand(this, edit_model_);
     connect(edit_tab_->export_program_button(), &QPushButton::clicked, export_program,
             &ExportProgramCommand::Command_export_program_Click);
@@ -135,8 +135,8 @@ void Form1::open_dropped(const QString& path)
 {
     if (path.isEmpty() || QFileInfo(path).isDir()) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("TREVALO USB AP"),
-                        QStringLiteral("Drop one record file or program file on the window to open it.\n\n"
-                                       "Several files or a folder cannot be opened at once."),
+                        tr("Drop one record file, program file or workout file on the window to open it.\n\n"
+                           "Several files or a folder cannot be opened at once."),
                         QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("DropMessage"));
         box.exec();
@@ -147,16 +147,25 @@ void Form1::open_dropped(const QString& path)
 
 void Form1::open_path(const QString& path)
 {
-    // The two kinds share the suffix ".cus": a program file is told by its
-    // shape, 65 bytes ending in 0.
+    // A program file and a treadmill's log share the suffix ".cus", and a
+    // workout file may have any name: the bytes tell.
     records::FileSource source;
-    std::array<std::uint8_t, program_file::kFileSize> bytes{};
-    if (source.open(QFile::encodeName(path).toStdString()) && source.size() == bytes.size() &&
-        source.read(reinterpret_cast<char*>(bytes.data()), bytes.size()) == static_cast<std::ptrdiff_t>(bytes.size()) &&
-        program_file::has_program_shape(bytes)) {
+    std::string head;
+    std::uint64_t size = 0;
+    if (source.open(QFile::encodeName(path).toStdString())) {
+        size = source.size();
+        head = source.read_up_to(imports::kOutsideHeadBytes);
+    }
+    switch (imports::outside_file_kind(head, size, QFileInfo(path).fileName().toStdString())) {
+    case imports::OutsideFile::Program:
         tabs_->setCurrentIndex(0);
         load_->open(path);
         return;
+    case imports::OutsideFile::Workout:
+        import_->import(path);
+        return;
+    case imports::OutsideFile::Records:
+        break;
     }
     record_tab_->load(path, [this] { tabs_->setCurrentIndex(1); });
 }

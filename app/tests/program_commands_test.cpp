@@ -159,8 +159,9 @@ TEST_F(ProgramCommands, ImportAsksForAMissingPaceAndRefusesWhatItCannotRead)
 
 // Files shaped as each kind of device writes them, imported through
 // IMPORT's dialog and given from outside (the command line, a drop), with
-// what the runner reads afterwards. On a QM-20 in MPH, 2.63 m/s is 5.9, 3 m/s
-// 6.7, 2.5 m/s 5.6 and 3.5 m/s 7.8; a pace of 8:00 a mile is 7.5.
+// what the runner reads afterwards. A QM-20 in MPH offers half miles an
+// hour: 2.63 m/s (5.9) runs at 6.0, 3 m/s (6.7) at 6.5, 2.5 m/s (5.6) at 5.5
+// and 3.5 m/s (7.8) at 8.0; a pace of 8:00 a mile is 7.5.
 TEST_F(ProgramCommands, ImportsWhatWatchesRecordAsItWasRun)
 {
     using namespace test_support;
@@ -197,7 +198,7 @@ TEST_F(ProgramCommands, ImportsWhatWatchesRecordAsItWasRun)
         int first_speed, last_speed, incline = 0;
         bool asks_pace = false;
     } rows[] = {
-        {"FR70.fit", activity_file(older), "The run lasted 1:05:00 by the watch's timer.", 65, 59, 59},
+        {"FR70.fit", activity_file(older), "The run lasted 1:05:00 by the watch's timer.", 65, 60, 60},
         {"ride.fit",
          activity_file(minutes_of(8, 0, 600), false,
                        {{session::number, {{session::start_time, fit::BaseType::uint32, 1000},
@@ -207,9 +208,9 @@ TEST_F(ProgramCommands, ImportsWhatWatchesRecordAsItWasRun)
          activity_file(paused, false,
                        {timer(0, event_type_start), timer(1200, event_type_stop_all), timer(1800, event_type_start),
                         timer(2400, event_type_stop_all)}),
-         "The run lasted 30:00 by the watch's timer; 10:00 of stops were left out.", 30, 67, 67},
+         "The run lasted 30:00 by the watch's timer; 10:00 of stops were left out.", 30, 65, 65},
         {"chain.fit", activity_file(minutes_of(2.5, 0, 600)) + activity_file(minutes_of(3.5, 600, 1210)),
-         "The run lasted 20:00 by the watch's timer.", 20, 56, 78},
+         "The run lasted 20:00 by the watch's timer.", 20, 55, 80},
         {"hills.zwo",
          "<workout_file><sportType>run</sportType><workout><SteadyState Duration=\"1200\" Slope=\"4\"/>"
          "</workout></workout_file>",

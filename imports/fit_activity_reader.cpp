@@ -122,14 +122,18 @@ Result<Parts> running_parts(const fit::Decoded& d)
         return parts;
     }
 
+    // A note is read, not scrolled: the first parts named, the rest counted.
+    constexpr std::size_t kMostNamed = 10;
     std::vector<std::string> all;
     std::vector<const Session*> runs;
     for (const Session& s : sessions) {
-        const bool run = fit::is_run(s.sport, s.sub_sport);
-        all.push_back(fit::describe_sport(s.sport.value_or(profile::sport_running), s.sub_sport));
-        if (run)
+        if (all.size() < kMostNamed)
+            all.push_back(fit::describe_sport(s.sport.value_or(profile::sport_running), s.sub_sport));
+        if (fit::is_run(s.sport, s.sub_sport))
             runs.push_back(&s);
     }
+    if (sessions.size() > kMostNamed)
+        all.push_back(std::to_string(sessions.size() - kMostNamed) + " more");
     if (runs.empty())
         return R::failure("This holds no run: its " + std::to_string(sessions.size()) + " parts are " + and_list(all) +
                           ".");
@@ -227,16 +231,28 @@ std::vector<Span> timer_spans(const std::vector<TimerEvent>& events, const std::
     return spans;
 }
 
-// Where `a` and `b` (each in order, not overlapping) overlap, in order.
+// Where `a` (in order, not overlapping) and `b` (in any order) overlap, in
+// order: linear past sorting, as a hostile file may hold a million sessions.
 std::vector<Span> overlap(const std::vector<Span>& a, std::vector<Span> b)
 {
     std::sort(b.begin(), b.end(), [](const Span& x, const Span& y) { return x.begin < y.begin; });
+    std::vector<Span> joined;
+    for (const Span& y : b) {
+        if (!joined.empty() && y.begin <= joined.back().end)
+            joined.back().end = std::max(joined.back().end, y.end);
+        else
+            joined.push_back(y);
+    }
     std::vector<Span> out;
-    for (const Span& x : a)
-        for (const Span& y : b)
-            if (std::max(x.begin, y.begin) <= std::min(x.end, y.end))
-                out.push_back({std::max(x.begin, y.begin), std::min(x.end, y.end)});
-    std::sort(out.begin(), out.end(), [](const Span& x, const Span& y) { return x.begin < y.begin; });
+    for (std::size_t i = 0, j = 0; i < a.size() && j < joined.size();) {
+        const double from = std::max(a[i].begin, joined[j].begin), to = std::min(a[i].end, joined[j].end);
+        if (from <= to)
+            out.push_back({from, to});
+        if (a[i].end < joined[j].end)
+            ++i;
+        else
+            ++j;
+    }
     return out;
 }
 

@@ -65,6 +65,9 @@ struct Decoded {
     // A field the profile defines, by number: a whole number (a real one
     // rounded), or text. None when the message does not hold it.
     std::optional<std::int64_t> integer(const Message& message, std::uint8_t number) const;
+    // The same of one field, for a reader that takes a message's fields in
+    // one pass.
+    static std::optional<std::int64_t> integer(const FieldValue& field);
     std::optional<std::string_view> text_of(const Message& message, std::uint8_t number) const;
 
     // The developer field declared with this name, if any (the last one).

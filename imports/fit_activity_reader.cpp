@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,11 +39,14 @@ std::string and_list(const std::vector<std::string>& items)
 // "1:54:16", "4:05", as a watch shows a time.
 std::string clock_text(double seconds)
 {
-    const long long s = std::llround(seconds);
-    const auto two = [](long long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    // Far beyond any run only where a file's times are nonsense; kept in range.
+    const long long s = std::llround(std::clamp(seconds, 0.0, 1e12));
+    char text[32];
     if (s >= 3600)
-        return std::to_string(s / 3600) + ":" + two(s / 60 % 60) + ":" + two(s % 60);
-    return std::to_string(s / 60) + ":" + two(s % 60);
+        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
+    else
+        std::snprintf(text, sizeof text, "%lld:%02lld", s / 60, s % 60);
+    return text;
 }
 
 std::optional<double> seconds(const fit::Decoded& d, const fit::Message& m, std::uint8_t field, double scale)
@@ -256,17 +260,47 @@ std::vector<Span> overlap(const std::vector<Span>& a, std::vector<Span> b)
     return out;
 }
 
-std::optional<double> record_speed(const fit::Decoded& d, const fit::Message& m)
+// What a record holds of what this reader takes, in one pass over its
+// fields: a day of records is read within the import's time.
+struct RecordFields {
+    std::optional<std::int64_t> time, enhanced_speed, speed, packed, grade, distance;
+};
+
+RecordFields record_fields(const fit::Decoded& d, const fit::Message& m)
 {
     namespace record = profile::record;
+    RecordFields out;
+    for (const fit::FieldValue& field : d.fields_of(m)) {
+        if (field.developer_index != fit::kProfileField)
+            continue;
+        // The first of a number counts, as Decoded::integer reads it.
+        const auto take = [&](std::optional<std::int64_t>& into) {
+            if (!into)
+                into = fit::Decoded::integer(field);
+        };
+        switch (field.number) {
+        case record::timestamp: take(out.time); break;
+        case record::enhanced_speed: take(out.enhanced_speed); break;
+        case record::speed: take(out.speed); break;
+        case record::compressed_speed_distance: take(out.packed); break;
+        case record::grade: take(out.grade); break;
+        case record::distance: take(out.distance); break;
+        default: break;
+        }
+    }
+    return out;
+}
+
+std::optional<double> record_speed(const RecordFields& r)
+{
     // A speed below 0 is no speed: a field written with a signed type.
-    if (const auto enhanced = d.integer(m, record::enhanced_speed); enhanced && *enhanced >= 0)
-        return static_cast<double>(*enhanced) / 1000;
-    if (const auto plain = d.integer(m, record::speed); plain && *plain >= 0)
-        return static_cast<double>(*plain) / 1000;
+    if (r.enhanced_speed && *r.enhanced_speed >= 0)
+        return static_cast<double>(*r.enhanced_speed) / 1000;
+    if (r.speed && *r.speed >= 0)
+        return static_cast<double>(*r.speed) / 1000;
     // All ones in the speed's 12 bits is "no speed": the distance may still count.
-    if (const auto packed = d.integer(m, record::compressed_speed_distance); packed && (*packed & 0xFFF) != 0xFFF)
-        return static_cast<double>(*packed & 0xFFF) / 100;
+    if (r.packed && (*r.packed & 0xFFF) != 0xFFF)
+        return static_cast<double>(*r.packed & 0xFFF) / 100;
     return std::nullopt;
 }
 
@@ -274,27 +308,29 @@ std::optional<double> record_speed(const fit::Decoded& d, const fit::Message& m)
 // before.
 std::vector<Raw> records_of(const fit::Decoded& d, bool& any_speed)
 {
-    namespace record = profile::record;
     std::vector<Raw> out;
+    out.reserve(static_cast<std::size_t>(std::count_if(d.messages.begin(), d.messages.end(), [](const fit::Message& m) {
+        return m.global == profile::record::number;
+    })));
     std::optional<double> speed;
     double grade = 0;
     for (const fit::Message& m : d.messages) {
-        if (m.global != record::number)
+        if (m.global != profile::record::number)
             continue;
-        const std::optional<std::int64_t> time = d.integer(m, record::timestamp);
-        if (!time || (!out.empty() && static_cast<double>(*time) < out.back().time))
+        const RecordFields fields = record_fields(d, m);
+        if (!fields.time || (!out.empty() && static_cast<double>(*fields.time) < out.back().time))
             continue;
-        if (const auto given = record_speed(d, m)) {
+        if (const auto given = record_speed(fields)) {
             speed = given;
             any_speed = true;
         }
-        if (const auto given = d.integer(m, record::grade))
-            grade = static_cast<double>(*given) / 100;
-        Raw r{static_cast<double>(*time), speed, std::nullopt, std::nullopt, grade};
-        if (const auto distance = d.integer(m, record::distance))
-            r.distance = static_cast<double>(*distance) / 100;
-        if (const auto packed = d.integer(m, record::compressed_speed_distance))
-            r.packed_distance = *packed >> 12 & 0xFFF;
+        if (fields.grade)
+            grade = static_cast<double>(*fields.grade) / 100;
+        Raw r{static_cast<double>(*fields.time), speed, std::nullopt, std::nullopt, grade};
+        if (fields.distance)
+            r.distance = static_cast<double>(*fields.distance) / 100;
+        if (fields.packed)
+            r.packed_distance = *fields.packed >> 12 & 0xFFF;
         out.push_back(r);
     }
     return out;
@@ -358,6 +394,7 @@ Result<ActivityReadings> read_fit_activity(const fit::Decoded& decoded)
     // The records within the spans, each at the timer's time; one at the
     // same time as the one before replaces it.
     std::vector<Timed> timed;
+    timed.reserve(records.size());
     double before = 0;  // the timer's time in the spans before spans[k]
     std::size_t k = 0;
     for (const Raw& r : records) {
@@ -380,6 +417,7 @@ Result<ActivityReadings> read_fit_activity(const fit::Decoded& decoded)
 
     ActivityReadings out;
     out.notes = std::move(parts.value().notes);
+    out.readings.reserve(timed.size());
     for (const Timed& t : timed)
         out.readings.push_back({t.timer_s, t.raw->speed.value_or(0), t.raw->grade});
     if (!any_speed) {

@@ -96,19 +96,19 @@ first_sport(const fit::Decoded& d, std::uint16_t global, std::uint8_t sport, std
     return std::nullopt;
 }
 
-// The parts of the file that are runs: the whole file, or the spans of its
-// running sessions when it holds other sports too.
-struct Parts {
+// What of the file is a run: the whole file, or the spans of its running
+// sessions when it holds other sports too.
+struct Runs {
     std::vector<Span> spans;                 // empty: the whole file
     std::optional<double> timer_s, elapsed_s;  // the sessions' own totals, where every one gives them
     std::vector<std::string> notes;
 };
 
-Result<Parts> running_parts(const fit::Decoded& d)
+Result<Runs> runs_of(const fit::Decoded& d)
 {
-    using R = Result<Parts>;
+    using R = Result<Runs>;
     const std::vector<Session> sessions = sessions_of(d);
-    Parts parts;
+    Runs chosen;
     if (sessions.size() <= 1) {
         auto sport = sessions.empty() || !sessions.front().sport
                          ? std::optional<std::pair<std::int64_t, std::optional<std::int64_t>>>{}
@@ -120,13 +120,13 @@ Result<Parts> running_parts(const fit::Decoded& d)
         if (sport && !fit::is_run(sport->first, sport->second))
             return R::failure("This is " + fit::describe_sport(sport->first, sport->second) + ", not a run.");
         if (!sessions.empty()) {
-            parts.timer_s = sessions.front().timer_s;
-            parts.elapsed_s = sessions.front().elapsed_s;
+            chosen.timer_s = sessions.front().timer_s;
+            chosen.elapsed_s = sessions.front().elapsed_s;
         }
-        return parts;
+        return chosen;
     }
 
-    // A note is read, not scrolled: the first parts named, the rest counted.
+    // A note is read, not scrolled: the first activities named, the rest counted.
     constexpr std::size_t kMostNamed = 10;
     std::vector<std::string> all;
     std::vector<const Session*> runs;
@@ -139,8 +139,8 @@ Result<Parts> running_parts(const fit::Decoded& d)
     if (sessions.size() > kMostNamed)
         all.push_back(std::to_string(sessions.size() - kMostNamed) + " more");
     if (runs.empty())
-        return R::failure("This holds no run: its " + std::to_string(sessions.size()) + " parts are " + and_list(all) +
-                          ".");
+        return R::failure("This holds no run: its " + std::to_string(sessions.size()) + " activities are " +
+                          and_list(all) + ".");
     double timer = 0, elapsed = 0;
     bool timers = true, elapses = true;
     for (const Session* s : runs) {
@@ -150,21 +150,21 @@ Result<Parts> running_parts(const fit::Decoded& d)
         elapses = elapses && s->elapsed_s;
     }
     if (timers)
-        parts.timer_s = timer;
+        chosen.timer_s = timer;
     if (timers && elapses)
-        parts.elapsed_s = elapsed;
+        chosen.elapsed_s = elapsed;
     if (runs.size() == sessions.size())
-        return parts;
+        return chosen;
     for (const Session* s : runs) {
         if (!s->span)
             return R::failure("This file holds several sports but does not say when its run began, so the run "
                               "cannot be told from the rest (a session without a start time).");
-        parts.spans.push_back(*s->span);
+        chosen.spans.push_back(*s->span);
     }
-    parts.notes.push_back("This file holds " + std::to_string(sessions.size()) + " parts, " + and_list(all) + ": " +
-                          (runs.size() == 1 ? "only the run was imported."
-                                            : "only the runs were imported, one after the other."));
-    return parts;
+    const char* taken = runs.size() == 1 ? "only the run was imported." : "only the runs were imported, one after the other.";
+    chosen.notes.push_back("This file holds " + std::to_string(sessions.size()) + " activities, " + and_list(all) +
+                           ": " + taken);
+    return chosen;
 }
 
 struct TimerEvent {
@@ -367,9 +367,9 @@ Result<ActivityReadings> read_fit_activity(const fit::Decoded& decoded)
     using R = Result<ActivityReadings>;
     if (Result<void> kind = fit::expect_file_type(decoded, profile::file_activity); !kind)
         return R::failure(kind.error());
-    Result<Parts> parts = running_parts(decoded);
-    if (!parts)
-        return R::failure(parts.error());
+    Result<Runs> runs = runs_of(decoded);
+    if (!runs)
+        return R::failure(runs.error());
 
     bool any_speed = false;
     std::vector<Raw> records = records_of(decoded, any_speed);
@@ -385,8 +385,8 @@ Result<ActivityReadings> read_fit_activity(const fit::Decoded& decoded)
     }
 
     std::vector<Span> spans = timer_spans(timer_events(decoded), records);
-    if (!parts->spans.empty())
-        spans = overlap(spans, parts->spans);
+    if (!runs->spans.empty())
+        spans = overlap(spans, runs->spans);
     double counted = 0;
     for (const Span& s : spans)
         counted += s.end - s.begin;
@@ -416,7 +416,7 @@ Result<ActivityReadings> read_fit_activity(const fit::Decoded& decoded)
         return too_few();
 
     ActivityReadings out;
-    out.notes = std::move(parts.value().notes);
+    out.notes = std::move(runs.value().notes);
     out.readings.reserve(timed.size());
     for (const Timed& t : timed)
         out.readings.push_back({t.timer_s, t.raw->speed.value_or(0), t.raw->grade});
@@ -436,11 +436,11 @@ Result<ActivityReadings> read_fit_activity(const fit::Decoded& decoded)
         }
     }
 
-    const bool by_session = parts->timer_s && *parts->timer_s > out.readings.front().start_s;
-    out.total_s = by_session ? *parts->timer_s : std::max(counted, out.readings.back().start_s);
+    const bool by_session = runs->timer_s && *runs->timer_s > out.readings.front().start_s;
+    out.total_s = by_session ? *runs->timer_s : std::max(counted, out.readings.back().start_s);
     while (out.readings.size() > 1 && out.readings.back().start_s > out.total_s)
         out.readings.pop_back();
-    const double elapsed = parts->elapsed_s && by_session ? *parts->elapsed_s
+    const double elapsed = runs->elapsed_s && by_session ? *runs->elapsed_s
                                                           : spans.back().end - spans.front().begin;
     const double stopped = elapsed - out.total_s;
     out.notes.push_back("The run lasted " + clock_text(out.total_s) + " by the watch's timer" +

@@ -4,7 +4,7 @@
 //   { "messages": [ ["event", {"timestamp": 0, "event": "timer", "eventType": "start"}],
 //                   ["record", {"timestamp": 1, "speed": 2.5, "distance": 2.5}],
 //                   ["session", {"startTime": 0, "sport": "running", "totalTimerTime": 60}] ] }
-//   { "parts": [ [...messages...], [...messages...] ] }
+//   { "chain": [ [...messages...], [...messages...] ] }
 // Fields go to the encoder in the profile's units (m/s, m, s), as Garmin's
 // own tools give them; `timestamp` and `startTime` are seconds after
 // 2026-03-01 07:30 UTC.
@@ -31,5 +31,5 @@ const part = (messages) => {
     return Buffer.from(encoder.close());
 };
 
-const parts = input.parts ?? [input.messages];
-process.stdout.write(Buffer.concat(parts.map(part)).toString('hex'));
+const files = input.chain ?? [input.messages];
+process.stdout.write(Buffer.concat(files.map(part)).toString('hex'));

@@ -71,7 +71,8 @@ const Row rows[] = {
     // Every header, and what is damaged said with the byte where.
     {"a 12-byte header", recrc("\x0C" + file.substr(1, 11) + file.substr(14)), "1T60@2.5/2"},
     {"a header CRC of 0", recrc(file.substr(0, 12) + std::string(2, '\0') + file.substr(14)), "1T60@2.5/2"},
-    {"a bit flipped in a message", flip(file, 30), "The file is damaged: its check sum does not match (byte " + end + ")."},
+    {"a bit flipped in a message", flip(file, 30),
+     "The file is damaged: its check sum does not match (byte " + end + ")."},
     {"a bit flipped in the CRC", flip(file, file.size() - 1), "The file is damaged: its check sum*(byte " + end + ")."},
     {"no .FIT", flip(file, 9), "This is not a FIT file: it does not begin as one (no \".FIT\" at byte 8)."},
     {"a header's CRC", flip(file, 12), "The file is damaged: its header's check sum does not match (byte 12)."},
@@ -127,7 +128,8 @@ const Row rows[] = {
     {"an empty block spun a billion times",
      workout_file({minutes(1), repeat(steps_complete, 0, 1), repeat(steps_complete, 1, 1'000'000'000)}), "1T60"},
     {"no steps", workout_file({}), "The FIT workout holds no steps to run."},
-    {"a course", workout_file({minutes(1)}, {.file_type = 6}), "This FIT file holds a course, not a workout or an activity."},
+    {"a course", workout_file({minutes(1)}, {.file_type = 6}),
+     "This FIT file holds a course, not a workout or an activity."},
     {"sleep data", workout_file({}, {.file_type = 49}), "This FIT file holds sleep data, not a workout or an activity."},
 
     // Workouts Garmin's SDK encoded.
@@ -187,7 +189,8 @@ const Row rows[] = {
     // Chains: every part read, in order; a damaged part spoils the whole.
     {"a chain", activity_file({{1000, 1000}, {1001, 2000}}) + activity_file({{1002, 3000}, {1003, 4000}}),
      "0:1/0 1:2/0 2:3/0 3:4/0 | 3 (The run lasted 0:03 by the watch's timer.)"},
-    {"a chain whose second part is damaged", chain_damaged, "The file is damaged: its check sum does not match (byte " + std::to_string(chain_damaged.size() - 2) + ")."},
+    {"a chain whose second part is damaged", chain_damaged,
+     "The file is damaged: its check sum does not match (byte " + std::to_string(chain_damaged.size() - 2) + ")."},
     {"bytes after the file", activity_file({{1000, 1000}, {1001, 2000}}) + "junk",
      "The file is damaged: after its FIT data come 4 bytes that are not FIT data (byte " +
          std::to_string(activity_file({{1000, 1000}, {1001, 2000}}).size()) + ")."},
@@ -195,7 +198,8 @@ const Row rows[] = {
     {"an export, a pulse missing in one",
      exports::write_fit_activity({.start_utc = 1'700'000'000, .elapsed_s = 4.4, .average_heart_rate = {},
                                   .max_heart_rate = {},
-                                  .points = {{0, 0, 2.5, 120, 1}, {2, 5, 2.013, {}, -1.5}, {4.4, 10, 3.0004, 130, 0.25}}}),
+                                  .points = {{0, 0, 2.5, 120, 1}, {2, 5, 2.013, {}, -1.5},
+                                             {4.4, 10, 3.0004, 130, 0.25}}}),
      "0:2.5/1 2:2.013/-1.5 4:3/0.25 | 4.4 (The run lasted 0:04 by the watch's timer.)"},
 
     // Activities as Garmin's SDK encodes them, with what watches add: the
@@ -206,7 +210,8 @@ const Row rows[] = {
         ["lap", {"startTime": 0, "sport": "swimming"}]]})", activity},
     {"Garmin: a paddleboard session by its sport message", {}, "This is a stand-up paddleboarding session, not a run.",
      R"({"messages": [["sport", {"sport": "standUpPaddleboarding"}], )" RECORDS "]}", activity},
-    {"Garmin: a rowing machine", {}, "This is a session on a rowing machine, not a run.", R"({"messages": [)" RECORDS R"(,
+    {"Garmin: a rowing machine", {}, "This is a session on a rowing machine, not a run.",
+     R"({"messages": [)" RECORDS R"(,
         ["session", {"startTime": 0, "sport": "fitnessEquipment", "subSport": "indoorRowing"}]]})", activity},
     {"Garmin: a treadmill run on fitness equipment, the timer's total the length", {},
      "0:2/0 10:3/0 | 15 (The run lasted 0:15 by the watch's timer.)", R"({"messages": [)" RECORDS R"(,
@@ -223,15 +228,16 @@ const Row rows[] = {
      "0:2/0 10:3/0 20:4/0 50:5/0 | 50 (The run lasted 0:50 by the watch's timer; 0:30 of stops were left out.)",
      R"({"messages": [["event", {"timestamp": 0, "event": "timer", "eventType": "start"}],
         ["record", {"timestamp": 0, "speed": 2}], ["record", {"timestamp": 10, "speed": 3}],
-        ["record", {"timestamp": 20, "speed": 0}], ["event", {"timestamp": 20, "event": "timer", "eventType": "stopAll"}],
+        ["record", {"timestamp": 20, "speed": 0}],
+        ["event", {"timestamp": 20, "event": "timer", "eventType": "stopAll"}],
         ["record", {"timestamp": 30, "speed": 0}], ["event", {"timestamp": 50, "event": "timer", "eventType": "start"}],
         ["record", {"timestamp": 50, "speed": 4}], ["record", {"timestamp": 80, "speed": 5}],
         ["event", {"timestamp": 80, "event": "timer", "eventType": "stopAll"}],
         ["session", {"startTime": 0, "sport": "running", "totalTimerTime": 50, "totalElapsedTime": 80}]]})",
      activity},
     {"Garmin: a triathlon gives its run", {},
-     "0:3/0 50:3.5/0 100:4/0 | 100 (This file holds 4 parts, a swim, a transition between two sports, a ride and a "
-     "run: only the run was imported.) (The run lasted 1:40 by the watch's timer.)",
+     "0:3/0 50:3.5/0 100:4/0 | 100 (This file holds 4 activities, a swim, a transition between two sports, a ride "
+     "and a run: only the run was imported.) (The run lasted 1:40 by the watch's timer.)",
      R"({"messages": [["record", {"timestamp": 0, "speed": 1}], ["record", {"timestamp": 50, "speed": 1.1}],
         ["record", {"timestamp": 150, "speed": 8}], ["record", {"timestamp": 250, "speed": 9}],
         ["record", {"timestamp": 300, "speed": 3}], ["record", {"timestamp": 350, "speed": 3.5}],
@@ -242,7 +248,7 @@ const Row rows[] = {
         ["session", {"startTime": 300, "sport": "running", "totalTimerTime": 100, "totalElapsedTime": 100}]]})",
      activity},
     {"Garmin: a duathlon's runs joined", {},
-     "0:3/0 100:4/0 200:5/0 | 200 (This file holds 3 parts, a run, a ride and a run: only the runs were imported, "
+     "0:3/0 100:4/0 200:5/0 | 200 (This file holds 3 activities, a run, a ride and a run: only the runs were imported, "
      "one after the other.) (The run lasted 3:20 by the watch's timer.)",
      R"({"messages": [["event", {"timestamp": 0, "event": "timer", "eventType": "start"}],
         ["record", {"timestamp": 0, "speed": 3}], ["record", {"timestamp": 150, "speed": 9}],
@@ -252,11 +258,11 @@ const Row rows[] = {
         ["event", {"timestamp": 300, "event": "timer", "eventType": "stopAll"}],
         ["session", {"startTime": 200, "sport": "running", "totalTimerTime": 100, "totalElapsedTime": 100}]]})",
      activity},
-    {"Garmin: a multisport race without a run", {}, "This holds no run: its 2 parts are a swim and a ride.",
+    {"Garmin: a multisport race without a run", {}, "This holds no run: its 2 activities are a swim and a ride.",
      R"({"messages": [)" RECORDS R"(, ["session", {"startTime": 0, "sport": "swimming"}],
         ["session", {"startTime": 5, "sport": "cycling"}]]})", activity},
     {"Garmin: a chain", {}, "0:2/0 10:3/0 20:4/0 | 20 (The run lasted 0:20 by the watch's timer.)",
-     R"({"parts": [[)" RECORDS R"(], [["record", {"timestamp": 20, "speed": 4}]]]})", activity},
+     R"({"chain": [[)" RECORDS R"(], [["record", {"timestamp": 20, "speed": 4}]]]})", activity},
 };
 
 void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }

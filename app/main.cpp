@@ -15,8 +15,10 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A program file to open on the Edit tab, or a record file to open on "
-                                                "the Record tab."),
+                                 QCoreApplication::translate("main", "A program file to open on the Edit tab, a "
+                                                                     "workout file (FIT, TCX or ZWO) to import "
+                                                                     "there, or a record file to open on the Record "
+                                                                     "tab."),
                                  QStringLiteral("[file]"));
     parser.process(app);
     if (parser.positionalArguments().size() > 1)

@@ -24,14 +24,19 @@ std::span<const FieldValue> Decoded::fields_of(const Message& message) const
 std::optional<std::int64_t> Decoded::integer(const Message& message, std::uint8_t number) const
 {
     const FieldValue* field = find(fields_of(message), kProfileField, number);
-    if (!field || field->kind == FieldValue::Kind::Text)
+    return field ? integer(*field) : std::nullopt;
+}
+
+std::optional<std::int64_t> Decoded::integer(const FieldValue& field)
+{
+    if (field.kind == FieldValue::Kind::Text)
         return std::nullopt;
-    if (field->kind == FieldValue::Kind::Integer)
-        return field->integer;
+    if (field.kind == FieldValue::Kind::Integer)
+        return field.integer;
     // Beyond this no field of the profile goes; it keeps the cast defined.
-    if (!(std::fabs(field->real) < 0x1p62))
+    if (!(std::fabs(field.real) < 0x1p62))
         return std::nullopt;
-    return std::llround(field->real);
+    return std::llround(field.real);
 }
 
 std::optional<std::string_view> Decoded::text_of(const Message& message, std::uint8_t number) const

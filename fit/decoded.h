@@ -20,7 +20,8 @@ inline constexpr std::uint8_t kProfileField = 0xFF;  // developer_index of a fie
 
 // One field of one message. A value that is the base type's "no data", or
 // that could not be read (a size that does not fit its type), leaves the
-// field out; of an array only the first element is kept.
+// field out; of an array only the first element is kept, but for a byte
+// array of up to 8 bytes, kept whole as one number (its first byte lowest).
 struct FieldValue {
     enum class Kind : std::uint8_t { Integer, Real, Text };
     std::uint8_t number = 0;
@@ -53,7 +54,7 @@ struct DeveloperField {
 };
 
 struct Decoded {
-    FileHeader header;
+    FileHeader header;  // of the first file of a chain
     std::vector<Message> messages;
     std::vector<FieldValue> fields;
     std::string text;
@@ -64,6 +65,9 @@ struct Decoded {
     // A field the profile defines, by number: a whole number (a real one
     // rounded), or text. None when the message does not hold it.
     std::optional<std::int64_t> integer(const Message& message, std::uint8_t number) const;
+    // The same of one field, for a reader that takes a message's fields in
+    // one pass.
+    static std::optional<std::int64_t> integer(const FieldValue& field);
     std::optional<std::string_view> text_of(const Message& message, std::uint8_t number) const;
 
     // The developer field declared with this name, if any (the last one).

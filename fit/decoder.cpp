@@ -2,7 +2,7 @@
 
 #include "fit/base_type.h"
 #include "fit/crc.h"
-#include "fit/hex.h"
+#include "fit/byte_text.h"
 #include "fit/profile.h"
 
 #include <array>
@@ -30,7 +30,11 @@ struct Definition {
     std::vector<FieldLayout> fields;
 };
 
-std::string at_byte(std::size_t offset) { return " (byte " + std::to_string(offset) + ")."; }
+std::string at_byte(std::size_t offset) { return " (" + byte_text(offset) + ")."; }
+
+// What a reader makes of messages that do not hold together: the file was
+// changed or broken after its writer made it.
+constexpr const char* kDamaged = "The file is damaged: ";
 
 std::uint64_t raw_value(const unsigned char* bytes, int size, bool big_endian)
 {
@@ -53,8 +57,8 @@ public:
     {
         // Every message takes at least a byte, every field too: bounded by
         // the file, and saves growing the arrays step by step.
-        out_.messages.reserve((end - begin) / 16);
-        out_.fields.reserve((end - begin) / 4);
+        out_.messages.reserve(out_.messages.size() + (end - begin) / 16);
+        out_.fields.reserve(out_.fields.size() + (end - begin) / 4);
         std::size_t at = begin;
         while (at < end) {
             const auto header = static_cast<std::uint8_t>(file_[at]);
@@ -72,13 +76,13 @@ private:
     Result<std::size_t> definition(std::size_t at, std::size_t end, std::uint8_t header)
     {
         using R = Result<std::size_t>;
-        const auto past_end = [&] { return R::failure("A definition message runs past the end of the messages" + at_byte(at)); };
+        const auto past_end = [&] { return R::failure(kDamaged + std::string("a definition message runs past the end of the messages") + at_byte(at)); };
         if (end - at < 6)
             return past_end();
         Definition d;
         const auto architecture = static_cast<std::uint8_t>(file_[at + 2]);
         if (architecture > 1)
-            return R::failure("A definition message gives architecture " + std::to_string(architecture) +
+            return R::failure(kDamaged + std::string("a definition message gives architecture ") + std::to_string(architecture) +
                               "; only 0 (little-endian) and 1 (big-endian) exist" + at_byte(at));
         d.big_endian = architecture == 1;
         d.global = static_cast<std::uint16_t>(raw_value(bytes(at + 3), 2, d.big_endian));
@@ -127,10 +131,10 @@ private:
         using R = Result<std::size_t>;
         const Definition& d = locals_[local];
         if (!d.defined)
-            return R::failure("A data message uses local message type " + std::to_string(local) +
+            return R::failure(kDamaged + std::string("a data message uses local message type ") + std::to_string(local) +
                               ", which no definition before it declares" + at_byte(at));
         if (end - at - 1 < d.data_size)
-            return R::failure("A data message runs past the end of the messages" + at_byte(at));
+            return R::failure(kDamaged + std::string("a data message runs past the end of the messages") + at_byte(at));
         Message message{d.global, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(out_.fields.size()), 0};
         std::size_t next = at + 1;
         for (const FieldLayout& field : d.fields) {
@@ -174,8 +178,12 @@ private:
             out_.fields.push_back(value);
             return true;
         }
-        const std::uint64_t raw = raw_value(at, type->size, big_endian);
-        if (raw == type->invalid)
+        // A byte array of a few bytes is one value packed bit by bit from its
+        // first byte up (the record's compressed speed and distance); it
+        // holds no data only when every byte is 0xFF.
+        const bool packed = type->type == BaseType::byte && layout.size > 1 && layout.size <= 8;
+        const std::uint64_t raw = packed ? raw_value(at, layout.size, false) : raw_value(at, type->size, big_endian);
+        if (packed ? raw == (~0ULL >> (64 - 8 * layout.size)) : raw == type->invalid)
             return false;
         if (type->is_float) {
             value.kind = FieldValue::Kind::Real;
@@ -249,22 +257,30 @@ private:
 Result<Decoded> decode(std::string_view file, DecodeOptions options)
 {
     using R = Result<Decoded>;
-    Result<FileHeader> header = read_header(file);
-    if (!header)
-        return R::failure(header.error());
-    const std::size_t end = std::size_t{header->size} + header->data_size;
-    if (options.check_crc) {
-        const std::uint16_t computed = crc16(file.substr(0, end));
-        const auto stored = static_cast<std::uint16_t>(static_cast<unsigned char>(file[end]) |
-                                                       static_cast<unsigned char>(file[end + 1]) << 8);
-        if (stored != computed)
-            return R::failure("The file's CRC is " + hex(stored) + " but its bytes give " + hex(computed) + at_byte(end));
-    }
     Decoded decoded;
-    decoded.header = *header;
-    MessageReader reader(file, decoded);
-    if (Result<bool> read = reader.read_all(header->size, end); !read)
-        return R::failure(read.error());
+    // A chain: FIT files one after the other, each with its own header and
+    // CRC; all of them are one recording, and a damaged one spoils it.
+    for (std::size_t start = 0; start == 0 || start < file.size();) {
+        Result<FileHeader> header = read_header(file, start);
+        if (!header && start > 0 && (file.size() - start < 12 || file.substr(start + 8, 4) != ".FIT"))
+            return R::failure(kDamaged + std::string("after its FIT data come ") + std::to_string(file.size() - start) +
+                              " bytes that are not FIT data" + at_byte(start));
+        if (!header)
+            return R::failure(header.error());
+        const std::size_t end = start + header->size + header->data_size;
+        if (options.check_crc) {
+            const auto stored = static_cast<std::uint16_t>(static_cast<unsigned char>(file[end]) |
+                                                           static_cast<unsigned char>(file[end + 1]) << 8);
+            if (stored != crc16(file.substr(start, end - start)))
+                return R::failure(kDamaged + std::string("its check sum does not match") + at_byte(end));
+        }
+        if (start == 0)
+            decoded.header = *header;
+        MessageReader reader(file, decoded);
+        if (Result<bool> read = reader.read_all(start + header->size, end); !read)
+            return R::failure(read.error());
+        start = end + 2;
+    }
     return decoded;
 }
 

@@ -19,8 +19,9 @@ struct DecodeOptions {
     bool check_crc = true;
 };
 
-// The first FIT file in `file`; anything after its CRC is not read. Refused
-// with what is wrong and the byte offset where.
+// Every FIT file of a chain in `file`, their messages one list in file
+// order. Refused with what is wrong and the byte offset where: a damaged
+// part, or bytes after a part that are no FIT file, spoil the whole.
 Result<Decoded> decode(std::string_view file, DecodeOptions options = {});
 
 }  // namespace trevalo::fit

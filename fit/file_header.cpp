@@ -1,7 +1,7 @@
 #include "fit/file_header.h"
 
 #include "fit/crc.h"
-#include "fit/hex.h"
+#include "fit/byte_text.h"
 
 namespace trevalo::fit {
 namespace {
@@ -34,41 +34,41 @@ std::string header_bytes(const FileHeader& header)
     return out;
 }
 
-Result<FileHeader> read_header(std::string_view file)
+Result<FileHeader> read_header(std::string_view whole, std::size_t at)
 {
     using R = Result<FileHeader>;
+    const std::string_view file = whole.substr(at);
+    const auto byte = [at](std::size_t offset) { return byte_text(at + offset); };
     if (file.size() < 12)
-        return R::failure("Not a FIT file: it is " + std::to_string(file.size()) +
-                          " bytes long, shorter than any FIT header.");
+        return R::failure("This is not a FIT file: it is " + std::to_string(file.size()) +
+                          " bytes long, shorter than any FIT file's header.");
     if (file.substr(8, 4) != ".FIT")
-        return R::failure("Not a FIT file: no \".FIT\" at byte 8.");
+        return R::failure("This is not a FIT file: it does not begin as one (no \".FIT\" at " + byte(8) + ").");
     FileHeader header;
     header.size = static_cast<std::uint8_t>(file[0]);
     if (header.size != 12 && header.size != 14)
-        return R::failure("Not a FIT file: its header gives its own size as " + std::to_string(header.size) +
-                          " bytes, not 12 or 14 (byte 0).");
+        return R::failure("This is not a FIT file: its header would be " + std::to_string(header.size) +
+                          " bytes long, not 12 or 14 (" + byte(0) + ").");
     header.protocol_version = static_cast<std::uint8_t>(file[1]);
     // A later major version may change the layout of the messages.
     if (header.protocol_version >> 4 > 2)
-        return R::failure("The FIT file is written in protocol version " + std::to_string(header.protocol_version >> 4) +
-                          "." + std::to_string(header.protocol_version & 0xF) +
-                          "; this tool reads versions up to 2 (byte 1).");
+        return R::failure("This FIT file is of a newer kind than this tool reads: protocol version " +
+                          std::to_string(header.protocol_version >> 4) + "." +
+                          std::to_string(header.protocol_version & 0xF) + ", where it reads up to 2 (" + byte(1) +
+                          ").");
     header.profile_version = static_cast<std::uint16_t>(little_endian(file, 2, 2));
     header.data_size = little_endian(file, 4, 4);
     if (header.size == 14 && file.size() < 14)
-        return R::failure("The FIT file ends inside its 14-byte header (byte " + std::to_string(file.size()) + ").");
+        return R::failure("The file is cut short: it ends inside its header (" + byte(file.size()) + ").");
     if (header.size == 14) {
         const auto stored = static_cast<std::uint16_t>(little_endian(file, 12, 2));
-        const std::uint16_t computed = crc16(file.substr(0, 12));
-        if (stored != 0 && stored != computed)
-            return R::failure("The FIT header's CRC is " + hex(stored) + " but its bytes give " + hex(computed) +
-                              " (byte 12).");
+        if (stored != 0 && stored != crc16(file.substr(0, 12)))
+            return R::failure("The file is damaged: its header's check sum does not match (" + byte(12) + ").");
     }
     const std::uint64_t needed = std::uint64_t{header.size} + header.data_size + 2;
     if (file.size() < needed)
-        return R::failure("The FIT file is cut short: its header announces " + std::to_string(header.data_size) +
-                          " bytes of messages and a CRC, " + std::to_string(needed) + " bytes in all, but it has " +
-                          std::to_string(file.size()) + " (byte " + std::to_string(file.size()) + ").");
+        return R::failure("The file is cut short: it ends " + std::to_string(needed - file.size()) +
+                          " bytes before the end its header announces (" + byte(file.size()) + ").");
     return header;
 }
 

@@ -22,8 +22,9 @@ struct FileHeader {
 // The 14 bytes of `header`, its CRC included.
 std::string header_bytes(const FileHeader& header);
 
-// The header at the start of `file`, checked against the file's length and
-// its CRC when it carries one (0 stands for none).
-Result<FileHeader> read_header(std::string_view file);
+// The header at byte `at` of `file` (a chain holds several FIT files one
+// after the other), checked against the bytes that follow it and its CRC
+// when it carries one (0 stands for none). Refusals name bytes of `file`.
+Result<FileHeader> read_header(std::string_view file, std::size_t at = 0);
 
 }  // namespace trevalo::fit

@@ -28,7 +28,8 @@ enum : std::uint8_t {
 namespace record {
 constexpr std::uint16_t number = 20;
 enum : std::uint8_t {
-    heart_rate = 3, distance = 5, speed = 6, grade = 9, enhanced_speed = 73, timestamp = 253,
+    heart_rate = 3, distance = 5, speed = 6, compressed_speed_distance = 8, grade = 9, enhanced_speed = 73,
+    timestamp = 253,
 };
 }  // namespace record
 
@@ -36,6 +37,12 @@ namespace event {
 constexpr std::uint16_t number = 21;
 enum : std::uint8_t { event = 0, event_type = 1, timestamp = 253 };
 }  // namespace event
+
+// The sport of a whole file, where a device writes one apart from its sessions.
+namespace sport {
+constexpr std::uint16_t number = 12;
+enum : std::uint8_t { sport = 0, sub_sport = 1 };
+}  // namespace sport
 
 namespace lap {
 constexpr std::uint16_t number = 19;
@@ -99,7 +106,10 @@ enum TargetType : std::uint8_t { target_speed = 0, target_heart_rate = 1, target
 enum Intensity : std::uint8_t { intensity_active = 0 };
 
 enum Event : std::uint8_t { event_timer = 0, event_session = 8, event_lap = 9, event_activity = 26 };
-enum EventType : std::uint8_t { event_type_start = 0, event_type_stop = 1, event_type_stop_all = 4 };
+enum EventType : std::uint8_t {
+    event_type_start = 0, event_type_stop = 1, event_type_stop_all = 4, event_type_stop_disable = 8,
+    event_type_stop_disable_all = 9,
+};
 enum ActivityType : std::uint8_t { activity_type_manual = 0 };
 
 // FIT's clock starts at 1989-12-31 00:00 UTC.

@@ -9,6 +9,7 @@
 #include "imports/fit_file_reader.h"
 #include "imports/fit_workout_reader.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -38,11 +39,15 @@ void check_plan(const plans::Plan& plan, std::size_t steps_in_file)
         check(s.number >= 1 && static_cast<std::size_t>(s.number) <= steps_in_file && s.amount >= 0);
 }
 
+// Readings in order within the timer's time, which a note tells.
 void check_activity(const imports::ActivityReadings& a)
 {
-    check(a.readings.size() >= 2 && a.readings.front().start_s == 0 && a.total_s == a.readings.back().start_s);
+    check(!a.readings.empty() && a.readings.front().start_s >= 0 && std::isfinite(a.total_s) && a.total_s > 0 &&
+          a.readings.back().start_s <= a.total_s && !a.notes.empty());
     for (std::size_t i = 1; i < a.readings.size(); ++i)
         check(a.readings[i].start_s > a.readings[i - 1].start_s);
+    for (const program::Reading& r : a.readings)
+        check(std::isfinite(r.speed_mps) && r.speed_mps >= 0 && std::isfinite(r.incline_pct));
 }
 
 std::size_t steps_in(const fit::Decoded& d)

@@ -25,6 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(!read->segments.empty());
     const plans::Plan plan = imports::zwo_plan(*read, 300);
     check(!plan.steps.empty() && plan.steps.size() <= static_cast<std::size_t>(plans::kMostPlanSteps));
+    // A hill session runs every step at the one pace given.
+    if (imports::is_hill_session(*read))
+        for (const plans::Step& step : plan.steps)
+            check(step.speed_mps == 1000.0 / 300 && !step.end_speed_mps);
     // The size picks the settings, so that the corpus visits all of them.
     const program::Settings& settings = program::kAllSettings[size % program::kAllSettings.size()];
     const Result<plans::Imported> imported = plans::plan_program(plan, settings, 70);

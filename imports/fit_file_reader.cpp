@@ -23,8 +23,7 @@ Result<FitContent> read_fit_file(std::string_view bytes)
         Result<ActivityReadings> activity = read_fit_activity(*decoded);
         return activity ? R(std::move(activity).value()) : R::failure(activity.error());
     }
-    return R::failure("This FIT file is " + fit::describe_file_type(*type) +
-                      ": only workouts and activities can be imported.");
+    return R::failure("This FIT file holds " + fit::describe_file_type(*type) + ", not a workout or an activity.");
 }
 
 }  // namespace trevalo::imports

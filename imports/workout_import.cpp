@@ -20,23 +20,34 @@ Result<WorkoutFile> read_workout_file(std::string_view bytes, std::string_view f
 bool needs_threshold_pace(const WorkoutFile& file)
 {
     const auto* zwo = std::get_if<ZwoWorkout>(&file.content);
-    return zwo && !zwo->threshold_s_per_km;
+    return zwo && !zwo->threshold_s_per_km && !is_hill_session(*zwo);
+}
+
+bool needs_steady_pace(const WorkoutFile& file)
+{
+    const auto* zwo = std::get_if<ZwoWorkout>(&file.content);
+    return zwo && is_hill_session(*zwo);
 }
 
 Result<plans::Imported> workout_program(const WorkoutFile& file, const program::Settings& settings, int weight,
-                                        double threshold_s_per_km)
+                                        double pace_s_per_km)
 {
     if (const auto* plan = std::get_if<plans::Plan>(&file.content))
         return plans::plan_program(*plan, settings, weight);
-    if (const auto* zwo = std::get_if<ZwoWorkout>(&file.content))
-        return plans::plan_program(zwo_plan(*zwo, zwo->threshold_s_per_km.value_or(threshold_s_per_km)),
-                                   settings, weight);
+    if (const auto* zwo = std::get_if<ZwoWorkout>(&file.content)) {
+        const double pace = is_hill_session(*zwo) ? pace_s_per_km : zwo->threshold_s_per_km.value_or(pace_s_per_km);
+        return plans::plan_program(zwo_plan(*zwo, pace), settings, weight);
+    }
     // An activity is a recorded workout: resampled as Make Program does.
     const auto& activity = std::get<ActivityReadings>(file.content);
     auto made = program::resample(activity.readings, activity.total_s, settings, weight);
     if (!made)
         return Result<plans::Imported>::failure(made.error());
-    return plans::Imported{made->program, program::describe(made->beyond, settings)};
+    // How the file was read comes before what the treadmill could not run.
+    std::vector<std::string> notes = activity.notes;
+    for (std::string& note : program::describe(made->beyond, settings))
+        notes.push_back(std::move(note));
+    return plans::Imported{made->program, std::move(notes)};
 }
 
 }  // namespace trevalo::imports

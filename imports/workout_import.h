@@ -23,9 +23,14 @@ Result<WorkoutFile> read_workout_file(std::string_view bytes, std::string_view f
 // only the runner knows.
 bool needs_threshold_pace(const WorkoutFile& file);
 
-// The program under `settings`; the weight stays `weight`. The threshold pace
-// is used only where the file has none of its own.
+// A ZWO hill session (slopes, no shares of a pace): its steps run at one
+// steady pace the runner chooses.
+bool needs_steady_pace(const WorkoutFile& file);
+
+// The program under `settings`; the weight stays `weight`. `pace_s_per_km`
+// is the runner's answer to either question above: the threshold pace, used
+// only where the file has none of its own, or the steady pace.
 Result<plans::Imported> workout_program(const WorkoutFile& file, const program::Settings& settings, int weight,
-                                        double threshold_s_per_km = 0);
+                                        double pace_s_per_km = 0);
 
 }  // namespace trevalo::imports

@@ -36,9 +36,23 @@ struct Speeds {
 
 }  // namespace
 
-Plan zwo_plan(const ZwoWorkout& workout, double threshold_s_per_km)
+bool is_hill_session(const ZwoWorkout& workout)
 {
-    const Speeds speeds{threshold_s_per_km};
+    bool sloped = false;
+    for (const ZwoSegment& segment : workout.segments) {
+        if (segment.power || segment.end_power || segment.off_power)
+            return false;
+        sloped = sloped || segment.sloped;
+    }
+    return sloped;
+}
+
+Plan zwo_plan(const ZwoWorkout& workout, double pace_s_per_km)
+{
+    // A hill session runs every step at the share 1 of the steady pace.
+    const bool hill = is_hill_session(workout);
+    const Speeds speeds{pace_s_per_km};
+    const auto speed = [&](std::optional<double> share) { return speeds.of(hill ? std::optional(1.0) : share); };
     const Step::Length length =
         workout.duration_type == ZwoDuration::Distance ? Step::Length::Distance : Step::Length::Time;
     Plan plan;
@@ -52,18 +66,19 @@ Plan zwo_plan(const ZwoWorkout& workout, double threshold_s_per_km)
         step.number = segment.position;
         step.length = length;
         step.amount = segment.duration;
-        step.speed_mps = speeds.of(segment.power);
+        step.speed_mps = speed(segment.power);
         step.incline_pct = segment.incline_pct;
         switch (segment.kind) {
         case ZwoSegment::Kind::Warmup:
         case ZwoSegment::Kind::Cooldown:
-        case ZwoSegment::Kind::Ramp: step.end_speed_mps = speeds.of(segment.end_power); break;
+        case ZwoSegment::Kind::Ramp: step.end_speed_mps = hill ? std::nullopt : speed(segment.end_power); break;
         case ZwoSegment::Kind::IntervalsT: {
             Step off = step;
             step.name += " on";
             off.name += " off";
             off.amount = segment.off_duration;
-            off.speed_mps = speeds.of(segment.off_power);
+            off.speed_mps = speed(segment.off_power);
+            off.incline_pct = segment.off_incline_pct;
             for (int i = 0; i < segment.repeat; ++i) {
                 plan.steps.push_back(step);
                 plan.steps.push_back(off);
@@ -75,6 +90,8 @@ Plan zwo_plan(const ZwoWorkout& workout, double threshold_s_per_km)
         }
         plan.steps.push_back(std::move(step));
     }
+    if (hill)
+        plan.notes.push_back("A hill session: every step runs at the steady pace you gave, at the file's slopes.");
     if (!workout.skipped.empty()) {
         std::string list;
         for (const std::string& element : workout.skipped)

@@ -119,6 +119,15 @@ Result<ZwoSegment> read_segment(ZwoSegment::Kind kind, const QXmlStreamAttribute
     ZwoSegment segment;
     segment.kind = kind;
     using Kind = ZwoSegment::Kind;
+    // Slopes in percent, as treadmill tools write them; Incline is a share.
+    const Bounds slope{-100, 100, " %"};
+    const auto on_slope = attributes.number(kind == Kind::IntervalsT ? "OnSlope" : "Slope", slope);
+    const auto off_slope = kind == Kind::IntervalsT ? attributes.number("OffSlope", slope) : std::nullopt;
+    segment.sloped = on_slope || off_slope;
+    // A hill session gives slopes for its pace to be the runner's steady one.
+    const auto power = [&](const char* single, const char* low, const char* high) {
+        return segment.sloped ? attributes.power(single, low, high) : attributes.required_power(single, low, high);
+    };
     if (kind == Kind::IntervalsT) {
         const auto repeat = attributes.number("Repeat", {1, kZwoMostRepeats, ""});
         if (repeat && *repeat != std::floor(*repeat))
@@ -126,13 +135,13 @@ Result<ZwoSegment> read_segment(ZwoSegment::Kind kind, const QXmlStreamAttribute
         segment.repeat = static_cast<int>(repeat.value_or(1));
         segment.duration = attributes.required("OnDuration", length);
         segment.off_duration = attributes.required("OffDuration", length);
-        segment.power = attributes.required_power("OnPower", "PowerOnLow", "PowerOnHigh");
-        segment.off_power = attributes.required_power("OffPower", "PowerOffLow", "PowerOffHigh");
+        segment.power = power("OnPower", "PowerOnLow", "PowerOnHigh");
+        segment.off_power = power("OffPower", "PowerOffLow", "PowerOffHigh");
     } else {
         segment.duration = attributes.required("Duration", length);
     }
     if (kind == Kind::SteadyState)
-        segment.power = attributes.required_power("Power", "PowerLow", "PowerHigh");
+        segment.power = power("Power", "PowerLow", "PowerHigh");
     if (kind == Kind::Warmup || kind == Kind::Cooldown || kind == Kind::Ramp) {
         // Zwift runs a ramp from PowerLow to PowerHigh, whichever is higher:
         // a cool-down names its higher start "PowerLow".
@@ -141,10 +150,12 @@ Result<ZwoSegment> read_segment(ZwoSegment::Kind kind, const QXmlStreamAttribute
         segment.end_power = attributes.number("PowerHigh", {0, kMostPower, ""});
         segment.power = segment.power ? segment.power : single;
         segment.end_power = segment.end_power ? segment.end_power : single;
-        if (attributes.problem().empty() && (!segment.power || !segment.end_power))
+        if (attributes.problem().empty() && !segment.sloped && (!segment.power || !segment.end_power))
             return Result<ZwoSegment>::failure("PowerLow and PowerHigh (or Power) are missing");
     }
-    segment.incline_pct = 100 * attributes.number("Incline", {-1, 1, " (a share: 0.03 is 3 %)"}).value_or(0);
+    const double incline = 100 * attributes.number("Incline", {-1, 1, " (a share: 0.03 is 3 %)"}).value_or(0);
+    segment.incline_pct = on_slope.value_or(incline);
+    segment.off_incline_pct = off_slope.value_or(incline);
     if (!attributes.problem().empty())
         return Result<ZwoSegment>::failure(attributes.problem());
     return segment;

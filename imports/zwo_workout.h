@@ -28,7 +28,11 @@ struct ZwoSegment {
     double off_duration = 0;
     std::optional<double> off_power;
 
-    double incline_pct = 0;
+    double incline_pct = 0;      // IntervalsT: each "on"
+    double off_incline_pct = 0;  // IntervalsT: each "off"
+    // The file gives a slope (Slope, OnSlope, OffSlope, in percent) as
+    // treadmill tools write hill sessions: no power is then needed.
+    bool sloped = false;
 };
 
 enum class ZwoDuration : unsigned char { Time, Distance };

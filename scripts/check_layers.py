@@ -25,7 +25,7 @@ MAY_INCLUDE = {
     "records": ["files", "program", "base"],
     "plans": ["program", "base"],
     "fit": ["base"],
-    "imports": ["fit", "plans", "program", "base"],
+    "imports": ["fit", "plans", "program_file", "program", "base"],
     "exports": ["fit", "records", "program", "base"],
     "history": ["records", "program", "base"],
     "assets": [],

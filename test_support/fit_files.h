@@ -8,6 +8,7 @@
 #include "fit/writer.h"
 
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -61,11 +62,24 @@ inline std::string workout_file(const std::vector<StepRow>& steps, FileOptions o
 
 struct Record {
     std::optional<std::int64_t> time = {}, speed = {}, enhanced_speed = {}, grade = {};
+    std::optional<std::int64_t> distance = {};  // centimetres
+    // The compressed speed/distance field older watches and footpods write:
+    // speed in cm/s (0xFFF: none) and distance in sixteenths of a metre
+    // (rolling over every 256 m), 12 bits each.
+    std::optional<std::pair<std::int64_t, std::int64_t>> packed = {};
 };
 
-// Records of an activity starting at FIT time 1000; from the second on, when
-// `compressed`, under compressed-timestamp headers (speed and grade only).
-inline std::string activity_file(const std::vector<Record>& records, bool compressed = false)
+// Any other message of an activity: a session, a lap, an event.
+struct Message {
+    std::uint16_t global;
+    std::vector<Field> fields;
+};
+
+// Records of an activity starting at FIT time 1000, then `after`; from the
+// second record on, when `compressed`, under compressed-timestamp headers
+// (speed and grade only).
+inline std::string activity_file(const std::vector<Record>& records, bool compressed = false,
+                                 const std::vector<Message>& after = {})
 {
     namespace rec = profile::record;
     using enum BaseType;
@@ -73,8 +87,14 @@ inline std::string activity_file(const std::vector<Record>& records, bool compre
     out.write(profile::file_id::number, {{profile::file_id::type, enum8, std::int64_t{profile::file_activity}}});
     for (std::size_t i = 0; i < records.size() && !(compressed && i > 0); ++i) {
         const Record& r = records[i];
+        std::string packed;
+        if (r.packed)
+            for (const std::int64_t v = r.packed->first | r.packed->second << 12; packed.size() < 3;)
+                packed.push_back(static_cast<char>(v >> (8 * packed.size()) & 0xFF));
         out.write(rec::number, {{rec::timestamp, uint32, r.time}, {rec::speed, uint16, r.speed},
-                                {rec::enhanced_speed, uint32, r.enhanced_speed}, {rec::grade, sint16, r.grade}});
+                                {rec::enhanced_speed, uint32, r.enhanced_speed}, {rec::grade, sint16, r.grade},
+                                {rec::distance, uint32, r.distance},
+                                {rec::compressed_speed_distance, byte, {}, packed}});
     }
     if (compressed)
         out.append_raw({"\x42\x00\x00\x14\x00\x02\x06\x02\x84\x09\x02\x83", 12});  // local type 2: speed, grade
@@ -84,6 +104,8 @@ inline std::string activity_file(const std::vector<Record>& records, bool compre
     for (std::size_t i = 1; compressed && i < records.size(); ++i)
         out.append_raw(static_cast<char>(0x80 | 2 << 5 | (*records[i].time & 0x1F)) + le(*records[i].speed) +
                        le(*records[i].grade));
+    for (const Message& m : after)
+        out.write(m.global, m.fields);
     return out.finish();
 }
 

@@ -15,7 +15,7 @@ namespace trevalo::test_support {
 // A workout: "Name: 1T600@2.75/3[Warm up]", each step's number, T/D/O and
 // its seconds or metres, the speed, the incline when not 0, the step's
 // name, then "(note)" for each note. An activity: "0:2.5/1 2:3/-1.5 | 4",
-// each reading's start, speed and incline, then the length.
+// each reading's start, speed and incline, then the length and its notes.
 inline std::string text(const imports::FitContent& imported)
 {
     std::ostringstream out;
@@ -24,6 +24,8 @@ inline std::string text(const imports::FitContent& imported)
         for (const program::Reading& r : activity->readings)
             out << r.start_s << ':' << r.speed_mps << '/' << r.incline_pct << ' ';
         out << "| " << activity->total_s;
+        for (const std::string& note : activity->notes)
+            out << " (" << note << ')';
         return out.str();
     }
     const plans::Plan& plan = std::get<plans::Plan>(imported);

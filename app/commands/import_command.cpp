@@ -46,14 +46,14 @@ void ImportCommand::Command_import_Click()
 void ImportCommand::import(const QString& path)
 {
     const auto refused = [&](const QString& why) {
-        refuse_file(window_, QStringLiteral("The workout was not imported."), path, why, "ImportMessage");
+        refuse_file(window_, tr("The workout was not imported."), path, why, "ImportMessage");
     };
     // Only regular files, read whole: a pipe or a device is answered at once.
     files::FileSource source;
     if (const Result<void> opening = source.open(QFile::encodeName(path).toStdString()); !opening)
         return refused(QString::fromLocal8Bit(opening.error()));
     if (source.size() > kLargestWorkoutFile)
-        return refused(QStringLiteral("The file holds %1 bytes, far more than a workout file.").arg(source.size()));
+        return refused(tr("The file holds %1 bytes, far more than a workout file.").arg(source.size()));
     const Result<std::string> bytes = source.read_up_to(static_cast<std::size_t>(source.size()) + 1);
     if (!bytes)
         return refused(QString::fromLocal8Bit(bytes.error()));
@@ -61,19 +61,21 @@ void ImportCommand::import(const QString& path)
     const auto file = imports::read_workout_file(*bytes, QFileInfo(path).fileName().toStdString());
     if (!file)
         return refused(QString::fromStdString(file.error()));
-    double threshold = 0;
-    if (imports::needs_threshold_pace(*file)) {
-        const std::optional<double> asked = ask_threshold_pace(window_, edit_.unit());
+    double pace = 0;
+    const bool threshold = imports::needs_threshold_pace(*file);
+    if (threshold || imports::needs_steady_pace(*file)) {
+        const std::optional<double> asked = threshold ? ask_threshold_pace(window_, edit_.unit())
+                                                      : ask_steady_pace(window_, edit_.unit());
         if (!asked)
             return;
-        threshold = *asked;
+        pace = *asked;
     }
     const auto made = imports::workout_program(*file, {edit_.model(), edit_.unit(), edit_.mode()},
-                                               edit_.state().set_weight, threshold);
+                                               edit_.state().set_weight, pace);
     if (!made)
         return refused(QString::fromStdString(made.error()));
     arrive(window_, edit_, made->program, chosen_, made->notes,
-           QStringLiteral("The workout is now the program on the Edit tab. To fit the treadmill:"), "ImportMessage");
+           tr("The workout is now the program on the Edit tab."), "ImportMessage");
 }
 
 }  // namespace trevalo::app

@@ -1,5 +1,6 @@
 #include "app/commands/threshold_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -14,8 +15,15 @@ namespace trevalo::app {
 
 namespace {
 
-const QString kKey = QStringLiteral("import/threshold_seconds_per_km");
-constexpr double kDefaultSecondsPerKm = 300;  // 5:00 a kilometre
+struct PaceQuestion {
+    const char* dialog_name;
+    const char* minutes_name;
+    const char* seconds_name;
+    QString key;
+    double default_s_per_km;
+    QString title;
+    QString text;  // %1: "mile" or "kilometre"
+};
 
 QSpinBox* spin(QWidget* parent, const char* name, int from, int to, const QString& suffix)
 {
@@ -26,31 +34,28 @@ QSpinBox* spin(QWidget* parent, const char* name, int from, int to, const QStrin
     return box;
 }
 
-}  // namespace
+QString tr(const char* text) { return QCoreApplication::translate("PaceDialog", text); }
 
-std::optional<double> ask_threshold_pace(QWidget* parent, program::Unit unit)
+std::optional<double> ask_pace(QWidget* parent, program::Unit unit, const PaceQuestion& question)
 {
     const bool miles = unit == program::Unit::MPH;
     const double metres = miles ? program::kMetresPerMile : 1000.0;
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("trevalo"),
                        QStringLiteral("trevalo"));
-    const double remembered = settings.value(kKey, kDefaultSecondsPerKm).toDouble();
+    const double remembered = settings.value(question.key, question.default_s_per_km).toDouble();
     const long shown = std::lround(remembered * metres / 1000.0);
 
     QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("ThresholdDialog"));
-    dialog.setWindowTitle(QStringLiteral("Threshold pace"));
-    auto* text = new QLabel(QStringLiteral("The workout's speeds are parts of your threshold pace: the pace you "
-                                           "can hold for about an hour.\n\nYour threshold pace, per %1:")
-                                .arg(miles ? QStringLiteral("mile") : QStringLiteral("kilometre")),
-                            &dialog);
+    dialog.setObjectName(QLatin1String(question.dialog_name));
+    dialog.setWindowTitle(question.title);
+    auto* text = new QLabel(question.text.arg(miles ? tr("mile") : tr("kilometre")), &dialog);
     text->setWordWrap(true);
-    QSpinBox* minutes = spin(&dialog, "Spin_threshold_min", 2, 30, QStringLiteral(" min"));
-    QSpinBox* seconds = spin(&dialog, "Spin_threshold_sec", 0, 59, QStringLiteral(" s"));
+    QSpinBox* minutes = spin(&dialog, question.minutes_name, 2, 30, tr(" min"));
+    QSpinBox* seconds = spin(&dialog, question.seconds_name, 0, 59, tr(" s"));
     minutes->setValue(static_cast<int>(shown / 60));
     seconds->setValue(static_cast<int>(shown % 60));
-    minutes->setAccessibleName(QStringLiteral("Minutes"));
-    seconds->setAccessibleName(QStringLiteral("Seconds"));
+    minutes->setAccessibleName(tr("Minutes"));
+    seconds->setAccessibleName(tr("Seconds"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -64,8 +69,30 @@ std::optional<double> ask_threshold_pace(QWidget* parent, program::Unit unit)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const double per_km = (minutes->value() * 60 + seconds->value()) * 1000.0 / metres;
-    settings.setValue(kKey, per_km);
+    settings.setValue(question.key, per_km);
     return per_km;
+}
+
+}  // namespace
+
+std::optional<double> ask_threshold_pace(QWidget* parent, program::Unit unit)
+{
+    return ask_pace(parent, unit,
+                    {"ThresholdDialog", "Spin_threshold_min", "Spin_threshold_sec",
+                     QStringLiteral("import/threshold_seconds_per_km"), 300,  // 5:00 a kilometre
+                     tr("Threshold pace"),
+                     tr("The workout's speeds are parts of your threshold pace: the pace you can hold for about an "
+                        "hour.\n\nYour threshold pace, per %1:")});
+}
+
+std::optional<double> ask_steady_pace(QWidget* parent, program::Unit unit)
+{
+    return ask_pace(parent, unit,
+                    {"SteadyPaceDialog", "Spin_pace_min", "Spin_pace_sec",
+                     QStringLiteral("import/steady_seconds_per_km"), 400,  // 6:40 a kilometre: 9 km/h
+                     tr("Steady pace"),
+                     tr("The workout is a hill session: it gives the slopes, and you choose one pace to run them "
+                        "all at.\n\nYour pace, per %1:")});
 }
 
 }  // namespace trevalo::app

@@ -5,6 +5,7 @@
 
 #include "records/record_program.h"
 #include "records/tests/record_file_builder.h"
+#include "test_support/fit_files.h"
 
 #include <QSettings>
 #include <QSpinBox>
@@ -154,6 +155,103 @@ TEST_F(ProgramCommands, ImportAsksForAMissingPaceAndRefusesWhatItCannotRead)
         EXPECT_TRUE(refused.startsWith("The workout was not imported.")) << refused.toStdString();
         EXPECT_TRUE(refused.contains(why)) << refused.toStdString();
         EXPECT_EQ(now(), kept);
+    }
+}
+
+// Files shaped as each kind of device writes them, imported through
+// IMPORT's dialog and given from outside (the command line, a drop), with
+// what the runner reads afterwards. A QM-20 in MPH offers half miles an
+// hour: 2.63 m/s (5.9) runs at 6.0, 3 m/s (6.7) at 6.5, 2.5 m/s (5.6) at 5.5
+// and 3.5 m/s (7.8) at 8.0; a pace of 8:00 a mile is 7.5.
+TEST_F(ProgramCommands, ImportsWhatWatchesRecordAsItWasRun)
+{
+    using namespace test_support;
+    namespace session = fit::profile::session;
+    const auto minutes_of = [](double mps, int from, int to) {
+        std::vector<Record> records;
+        for (int t = from; t < to; t += 10)
+            records.push_back({.time = 1000 + t, .speed = std::lround(mps * 1000)});
+        return records;
+    };
+    // An older watch: 10.25 km in 65 minutes, its speed only in the
+    // compressed field, a record every 5 s.
+    std::vector<Record> older;
+    for (int t = 0; t <= 3900; t += 5)
+        older.push_back({.time = 1000 + t, .packed = {{263, t * 263 * 16 / 100 & 0xFFF}}});
+    // 20 minutes, 10 minutes paused with the records at 0, 10 minutes more.
+    std::vector<Record> paused = minutes_of(3, 0, 1200);
+    for (const Record& r : minutes_of(0, 1200, 1800))
+        paused.push_back(r);
+    for (const Record& r : minutes_of(3, 1800, 2410))
+        paused.push_back(r);
+    const auto timer = [](int t, std::int64_t type) {
+        namespace event = fit::profile::event;
+        return Message{event::number, {{event::timestamp, fit::BaseType::uint32, 1000 + t},
+                                       {event::event, fit::BaseType::enum8, fit::profile::event_timer},
+                                       {event::event_type, fit::BaseType::enum8, type}}};
+    };
+    using fit::profile::event_type_start, fit::profile::event_type_stop_all;
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* said;
+        int minutes;  // 0: refused, the program kept
+        int first_speed, last_speed, incline = 0;
+        bool asks_pace = false;
+    } rows[] = {
+        {"FR70.fit", activity_file(older), "The run lasted 1:05:00 by the watch's timer.", 65, 60, 60},
+        {"ride.fit",
+         activity_file(minutes_of(8, 0, 600), false,
+                       {{session::number, {{session::start_time, fit::BaseType::uint32, 1000},
+                                           {session::sport, fit::BaseType::enum8, 2}}}}),
+         "This is a ride, not a run.", 0, 0, 0},
+        {"paused.fit",
+         activity_file(paused, false,
+                       {timer(0, event_type_start), timer(1200, event_type_stop_all), timer(1800, event_type_start),
+                        timer(2400, event_type_stop_all)}),
+         "The run lasted 30:00 by the watch's timer; 10:00 of stops were left out.", 30, 65, 65},
+        {"chain.fit", activity_file(minutes_of(2.5, 0, 600)) + activity_file(minutes_of(3.5, 600, 1210)),
+         "The run lasted 20:00 by the watch's timer.", 20, 55, 80},
+        {"hills.zwo",
+         "<workout_file><sportType>run</sportType><workout><SteadyState Duration=\"1200\" Slope=\"4\"/>"
+         "</workout></workout_file>",
+         "A hill session", 20, 75, 75, 4, true},
+    };
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "trevalo", "trevalo").remove("import");
+    const auto pace = [](QWidget* dialog) {
+        EXPECT_EQ(dialog->objectName(), "SteadyPaceDialog");
+        dialog->findChild<QSpinBox*>("Spin_pace_min")->setValue(8);
+        dialog->findChild<QSpinBox*>("Spin_pace_sec")->setValue(0);
+        qobject_cast<QDialog*>(dialog)->accept();
+    };
+    for (const auto& row : rows) {
+        const QString path = write(row.name, row.bytes);
+        for (const bool outside : {false, true}) {
+            SCOPED_TRACE(std::string(row.name) + (outside ? " from outside" : " through IMPORT"));
+            QTest::keyClick(control(window, "Combo_type"), Qt::Key_Down);  // "QM-5"
+            QTest::keyClick(control(window, "Combo_type"), Qt::Key_Up);    // "QM-20" again, at its defaults
+            const Program before = now();
+            QString message;
+            std::vector<Answer> answers;
+            if (!outside)
+                answers.push_back(choose(path));
+            if (row.asks_pace)
+                answers.push_back(pace);
+            answers.push_back(read_message(&message));
+            answering(outside ? std::function<void()>([&] { window.open_path(path); }) : clicking(window, "Command_import"),
+                      answers);
+            EXPECT_TRUE(message.contains(row.said)) << message.toStdString();
+            if (row.minutes == 0) {
+                EXPECT_TRUE(message.startsWith("The workout was not imported.")) << message.toStdString();
+                EXPECT_EQ(now(), before);
+                continue;
+            }
+            EXPECT_TRUE(message.startsWith("The workout is now the program")) << message.toStdString();
+            EXPECT_EQ(tabs()->currentIndex(), 0);
+            const Program p = now();
+            EXPECT_EQ((std::vector<int>{p.minutes, p.speed[0], p.speed[19], p.incline[0]}),
+                      (std::vector<int>{row.minutes, row.first_speed, row.last_speed, row.incline}));
+        }
     }
 }
 

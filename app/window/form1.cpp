@@ -16,7 +16,7 @@
 #include "app/window/edit_tab.h"
 #include "app/window/record_tab.h"
 #include "files/file_source.h"
-#include "program_file/program_reader.h"
+#include "imports/outside_file.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -74,8 +74,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     };
     auto* make = new MakeProgramCommand(this, edit_model_, record_view_, program_chosen);
     connect(record_tab_->make_program_button(), &QPushButton::clicked, make, &MakeProgramCommand::Command_make_Click);
-    auto* import = new ImportCommand(this, edit_model_, program_chosen);
-    connect(edit_tab_->import_button(), &QPushButton::clicked, import, &ImportCommand::Command_import_Click);
+    import_ = new ImportCommand(this, edit_model_, program_chosen);
+    connect(edit_tab_->import_button(), &QPushButton::clicked, import_, &ImportCommand::Command_import_Click);
     auto* export_program = new ExportProgramCommand(this, edit_model_);
     connect(edit_tab_->export_program_button(), &QPushButton::clicked, export_program,
             &ExportProgramCommand::Command_export_program_Click);
@@ -136,8 +136,8 @@ void Form1::open_dropped(const QString& path)
 {
     if (path.isEmpty() || QFileInfo(path).isDir()) {
         show_message(this, Tone::Refusal,
-                     QStringLiteral("Drop one record file or program file on the window to open it.\n\n"
-                                    "Several files or a folder cannot be opened at once."),
+                     tr("Drop one record file, program file or workout file on the window to open it.\n\n"
+                        "Several files or a folder cannot be opened at once."),
                      "DropMessage");
         return;
     }
@@ -146,20 +146,26 @@ void Form1::open_dropped(const QString& path)
 
 void Form1::open_path(const QString& path)
 {
-    // The two kinds share the suffix ".cus": a program file is told by its
-    // shape, 65 bytes ending in 0. A file that fails here is the Record
-    // tab's to refuse.
+    // A program file and a treadmill's log share the suffix ".cus", and a
+    // workout file may have any name: the bytes tell.
     files::FileSource source;
-    std::array<std::uint8_t, program_file::kFileSize> bytes{};
-    const auto read_whole = [&] {
-        const Result<std::size_t> got = source.read(reinterpret_cast<char*>(bytes.data()), bytes.size());
-        return got && *got == bytes.size();
-    };
-    if (source.open(QFile::encodeName(path).toStdString()) && source.size() == bytes.size() && read_whole() &&
-        program_file::has_program_shape(bytes)) {
+    std::string head;
+    std::uint64_t size = 0;
+    if (source.open(QFile::encodeName(path).toStdString())) {
+        size = source.size();
+        if (Result<std::string> read = source.read_up_to(imports::kOutsideHeadBytes))
+            head = std::move(read).value();
+    }
+    switch (imports::outside_file_kind(head, size, QFileInfo(path).fileName().toStdString())) {
+    case imports::OutsideFile::Program:
         tabs_->setCurrentIndex(0);
         load_->open(path);
         return;
+    case imports::OutsideFile::Workout:
+        import_->import(path);
+        return;
+    case imports::OutsideFile::Records:
+        break;
     }
     record_tab_->load(path, [this] { tabs_->setCurrentIndex(1); });
 }

@@ -14,6 +14,7 @@ namespace trevalo::app {
 
 class EditHistory;
 class EditTab;
+class ImportCommand;
 class OpenCommand;
 class SaveCommand;
 class RecordTab;
@@ -30,9 +31,11 @@ public:
 
     const editor::EditModel& edit_model() const { return edit_model_; }
 
-    // A file from outside (the command line, a drop): a program file opens
-    // on the Edit tab as OPEN does, anything else on the Record tab as
-    // "Open File" does; what is no file at all gets a message.
+    // A file from outside (the command line, the file manager, a drop),
+    // told by its bytes: a program file opens on the Edit tab as OPEN does,
+    // a workout file from another tool is imported as IMPORT does, anything
+    // else opens on the Record tab as "Open File" does; what is no file at
+    // all gets a message.
     void open_path(const QString& path);
     const records::RecordView& record_view() const { return record_view_; }
 
@@ -55,6 +58,7 @@ private:
     RecordTab* record_tab_ = nullptr;
     SaveCommand* save_ = nullptr;
     OpenCommand* load_ = nullptr;
+    ImportCommand* import_ = nullptr;
     EditHistory* history_ = nullptr;
 };
 

@@ -53,30 +53,41 @@ struct Row {
     // As test_support::reads_as takes it: the plan or readings as text, or words
     // of the refusal with '*' for any text.
     std::string expected;
-    // Instead of the file: a workout as encode_workout.mjs takes it, for
+    // Instead of the file: a workout or activity as the script takes it, for
     // Garmin's own SDK to encode.
     const char* garmin = nullptr;
+    const char* script = "encode_workout.mjs";
 };
+
+constexpr const char* activity = "encode_activity.mjs";
+// Two records of a run, at 0 s and 10 s.
+#define RECORDS R"(["record", {"timestamp": 0, "speed": 2}], ["record", {"timestamp": 10, "speed": 3}])"
+
+// A chain whose second part has a bit flipped in its messages.
+const std::string chain_damaged =
+    activity_file({{1000, 1000}, {1001, 2000}}) + flip(activity_file({{1002, 3000}, {1003, 4000}}), 20);
 
 const Row rows[] = {
     // Every header, and what is damaged said with the byte where.
     {"a 12-byte header", recrc("\x0C" + file.substr(1, 11) + file.substr(14)), "1T60@2.5/2"},
     {"a header CRC of 0", recrc(file.substr(0, 12) + std::string(2, '\0') + file.substr(14)), "1T60@2.5/2"},
-    {"a bit flipped in a message", flip(file, 30), "The file's CRC is 0x*(byte " + end + ")."},
-    {"a bit flipped in the CRC", flip(file, file.size() - 1), "The file's CRC is 0x*(byte " + end + ")."},
-    {"no .FIT", flip(file, 9), "Not a FIT file: no \".FIT\" at byte 8."},
-    {"a header's CRC", flip(file, 12), "The FIT header's CRC is 0x*(byte 12)."},
-    {"shorter than a header", "\x0E\x20", "Not a FIT file: it is 2 bytes long"},
+    {"a bit flipped in a message", flip(file, 30),
+     "The file is damaged: its check sum does not match (byte " + end + ")."},
+    {"a bit flipped in the CRC", flip(file, file.size() - 1), "The file is damaged: its check sum*(byte " + end + ")."},
+    {"no .FIT", flip(file, 9), "This is not a FIT file: it does not begin as one (no \".FIT\" at byte 8)."},
+    {"a header's CRC", flip(file, 12), "The file is damaged: its header's check sum does not match (byte 12)."},
+    {"shorter than a header", "\x0E\x20", "This is not a FIT file: it is 2 bytes long"},
     {"a header of 13 bytes", "\x0D" + file.substr(1), "not 12 or 14 (byte 0)"},
     {"cut short", file.substr(0, file.size() - 5), "cut short*(byte " + std::to_string(file.size() - 5) + ")"},
     {"a later protocol", flip(file, 1), "protocol version 3.0"},
     {"an undefined local type", with_tail("\x07"), "local message type 7, which no definition*(byte " + end + ")."},
     {"a definition cut short", with_tail({"\x41\x00\x00\x14\x00\x05\x06\x02", 8}),
-     "A definition message runs past the end of the messages (byte " + end + ")."},
+     "The file is damaged: a definition message runs past the end of the messages (byte " + end + ")."},
     {"developer fields cut short", with_tail({"\x61\x00\x00\x14\x00\x00", 6}), "definition message runs past the end"},
     {"architecture 2", with_tail({"\x41\x00\x02\x14\x00\x00", 6}), "gives architecture 2*(byte " + end + ")."},
     {"a data message cut short", with_tail({"\x41\x00\x00\x14\x00\x01\x05\x04\x86\x01\x00\x00", 12}),
-     "A data message runs past the end of the messages (byte " + std::to_string(std::stoi(end) + 9) + ")."},
+     "The file is damaged: a data message runs past the end of the messages (byte " +
+         std::to_string(std::stoi(end) + 9) + ")."},
 
     // Workouts: every kind of step, repeats expanded within their bounds.
     {"every length",
@@ -117,7 +128,9 @@ const Row rows[] = {
     {"an empty block spun a billion times",
      workout_file({minutes(1), repeat(steps_complete, 0, 1), repeat(steps_complete, 1, 1'000'000'000)}), "1T60"},
     {"no steps", workout_file({}), "The FIT workout holds no steps to run."},
-    {"a course", workout_file({minutes(1)}, {.file_type = 6}), "FIT file is a course: only workouts and activities"},
+    {"a course", workout_file({minutes(1)}, {.file_type = 6}),
+     "This FIT file holds a course, not a workout or an activity."},
+    {"sleep data", workout_file({}, {.file_type = 49}), "This FIT file holds sleep data, not a workout or an activity."},
 
     // Workouts Garmin's SDK encoded.
     {"Garmin: warm-up, four repeats of 400 m fast and 90 s easy, cool-down", {},
@@ -137,23 +150,119 @@ const Row rows[] = {
         {"durationType": "powerLessThan", "durationValue": 200, "targetType": "power", "targetValue": 3},
         {"durationType": "repeatUntilTime", "durationValue": 0, "targetValue": 1200000}]})"},
 
-    // Activities. The compressed times roll over 32 s between the second and
-    // third record, and the third and fourth.
+    // Activities, as the oldest recordings have them: records only, the whole
+    // span the timer's. The compressed times roll over 32 s between the
+    // second and third record, and the third and fourth.
     {"compressed timestamps across roll-overs",
      activity_file({{1000, 2500, {}, 100}, {1020, 3000, {}, -150}, {1033, 3100, {}, 50}, {1060, 1, {}, 0}}, true),
-     "0:2.5/1 20:3/-1.5 33:3.1/0.5 60:0.001/0 | 60"},
-    {"enhanced speed first", activity_file({{1000, 2500, 2600, 0}, {1001, {}, 70'000, {}}}), "0:2.6/0 1:70/0 | 1"},
+     "0:2.5/1 20:3/-1.5 33:3.1/0.5 60:0.001/0 | 60 (The run lasted 1:00 by the watch's timer.)"},
+    {"enhanced speed first", activity_file({{1000, 2500, 2600, 0}, {1001, {}, 70'000, {}}}),
+     "0:2.6/0 1:70/0 | 1 (The run lasted 0:01 by the watch's timer.)"},
     {"a record without speed or grade keeps the last",
-     activity_file({{1000, 2000, {}, 300}, {1003}, {1005, 0, {}, 0}}), "0:2/3 3:2/3 5:0/0 | 5"},
+     activity_file({{1000, 2000, {}, 300}, {1003}, {1005, 0, {}, 0}}),
+     "0:2/3 3:2/3 5:0/0 | 5 (The run lasted 0:05 by the watch's timer.)"},
     {"untimed and backward records passed over, the same second replaced",
      activity_file({{1000, 1000}, {{}, 9000}, {1010, 2000}, {1005, 3000}, {1010, 4000}, {1012, 5000}}),
-     "0:1/0 10:4/0 12:5/0 | 12"},
+     "0:1/0 10:4/0 12:5/0 | 12 (The run lasted 0:12 by the watch's timer.)"},
     {"a single record", activity_file({{1000, 1000}}), "fewer than two records with a time"},
+    // An older watch's or a footpod's speed in the compressed field: behind
+    // the plain speed, which wins where both are given.
+    {"the compressed speed",
+     activity_file({{.time = 1000, .speed = 2000, .packed = {{250, 0}}}, {.time = 1001, .packed = {{275, 40}}},
+                    {.time = 1002, .packed = {{300, 88}}}}),
+     "0:2/0 1:2.75/0 2:3/0 | 2 (The run lasted 0:02 by the watch's timer.)"},
+    // Without any speed, the distance over the timer's time to the next
+    // record: 40 m in 4 s across the compressed distance's roll-over past
+    // 4095/16 m, then 20 m in 4 s; the last reading keeps the pace before.
+    {"the compressed distance across its roll-over",
+     activity_file({{.time = 1000, .packed = {{0xFFF, 4000}}}, {.time = 1004, .packed = {{0xFFF, 544}}},
+                    {.time = 1008, .packed = {{0xFFF, 864}}}}),
+     "0:10/0 4:5/0 8:5/0 | 8 (The run lasted 0:08 by the watch's timer.)"},
+    {"the distance, a record without one keeping the pace",
+     activity_file({{.time = 1000, .distance = 0}, {.time = 1010, .distance = 3000}, {.time = 1015},
+                    {.time = 1020, .distance = 4000}, {.time = 1030, .distance = 4000}}),
+     "0:3/0 10:1/0 15:1/0 20:0/0 30:0/0 | 30 (The run lasted 0:30 by the watch's timer.)"},
+    // No timer events: a gap of 60 s is a slow record, of 61 s a stop.
+    {"a gap of more than a minute left out",
+     activity_file({{1000, 2000}, {1060, 3000}, {1121, 4000}, {1131, 5000}}),
+     "0:2/0 60:4/0 70:5/0 | 70 (The run lasted 1:10 by the watch's timer; 1:01 of stops were left out.)"},
+    // Chains: every part read, in order; a damaged part spoils the whole.
+    {"a chain", activity_file({{1000, 1000}, {1001, 2000}}) + activity_file({{1002, 3000}, {1003, 4000}}),
+     "0:1/0 1:2/0 2:3/0 3:4/0 | 3 (The run lasted 0:03 by the watch's timer.)"},
+    {"a chain whose second part is damaged", chain_damaged,
+     "The file is damaged: its check sum does not match (byte " + std::to_string(chain_damaged.size() - 2) + ")."},
+    {"bytes after the file", activity_file({{1000, 1000}, {1001, 2000}}) + "junk",
+     "The file is damaged: after its FIT data come 4 bytes that are not FIT data (byte " +
+         std::to_string(activity_file({{1000, 1000}, {1001, 2000}}).size()) + ")."},
     // What this tool exports comes back as the points it was written from.
     {"an export, a pulse missing in one",
-     exports::write_fit_activity({.start_utc = 1'700'000'000, .average_heart_rate = {}, .max_heart_rate = {},
-                          .points = {{0, 0, 2.5, 120, 1}, {2, 5, 2.013, {}, -1.5}, {4.4, 10, 3.0004, 130, 0.25}}}),
-     "0:2.5/1 2:2.013/-1.5 4:3/0.25 | 4"},
+     exports::write_fit_activity({.start_utc = 1'700'000'000, .elapsed_s = 4.4, .average_heart_rate = {},
+                                  .max_heart_rate = {},
+                                  .points = {{0, 0, 2.5, 120, 1}, {2, 5, 2.013, {}, -1.5},
+                                             {4.4, 10, 3.0004, 130, 0.25}}}),
+     "0:2.5/1 2:2.013/-1.5 4:3/0.25 | 4.4 (The run lasted 0:04 by the watch's timer.)"},
+
+    // Activities as Garmin's SDK encodes them, with what watches add: the
+    // sport, sessions, timer events, chains.
+    {"Garmin: a ride", {}, "This is a ride, not a run.", R"({"messages": [)" RECORDS R"(,
+        ["session", {"startTime": 0, "sport": "cycling", "subSport": "road"}]]})", activity},
+    {"Garmin: a swim its laps name", {}, "This is a swim, not a run.", R"({"messages": [)" RECORDS R"(,
+        ["lap", {"startTime": 0, "sport": "swimming"}]]})", activity},
+    {"Garmin: a paddleboard session by its sport message", {}, "This is a stand-up paddleboarding session, not a run.",
+     R"({"messages": [["sport", {"sport": "standUpPaddleboarding"}], )" RECORDS "]}", activity},
+    {"Garmin: a rowing machine", {}, "This is a session on a rowing machine, not a run.",
+     R"({"messages": [)" RECORDS R"(,
+        ["session", {"startTime": 0, "sport": "fitnessEquipment", "subSport": "indoorRowing"}]]})", activity},
+    {"Garmin: a treadmill run on fitness equipment, the timer's total the length", {},
+     "0:2/0 10:3/0 | 15 (The run lasted 0:15 by the watch's timer.)", R"({"messages": [)" RECORDS R"(,
+        ["session", {"startTime": 0, "sport": "fitnessEquipment", "subSport": "treadmill", "totalTimerTime": 15,
+                     "totalElapsedTime": 15}]]})", activity},
+    {"Garmin: a walk", {}, "0:2/0 10:3/0 | 10 (The run lasted 0:10 by the watch's timer.)", R"({"messages": [)" RECORDS
+     R"(, ["session", {"startTime": 0, "sport": "walking"}]]})", activity},
+    {"Garmin: a heart rate only", {}, "This activity holds no speed or distance", R"({"messages": [
+        ["record", {"timestamp": 0, "heartRate": 120}], ["record", {"timestamp": 10, "heartRate": 130}]]})",
+     activity},
+    // Stopped at 20 s, a record of 0 in the pause, started again at 50 s:
+    // the pause is left out, the record at the restart holds from 20 s.
+    {"Garmin: a paused run", {},
+     "0:2/0 10:3/0 20:4/0 50:5/0 | 50 (The run lasted 0:50 by the watch's timer; 0:30 of stops were left out.)",
+     R"({"messages": [["event", {"timestamp": 0, "event": "timer", "eventType": "start"}],
+        ["record", {"timestamp": 0, "speed": 2}], ["record", {"timestamp": 10, "speed": 3}],
+        ["record", {"timestamp": 20, "speed": 0}],
+        ["event", {"timestamp": 20, "event": "timer", "eventType": "stopAll"}],
+        ["record", {"timestamp": 30, "speed": 0}], ["event", {"timestamp": 50, "event": "timer", "eventType": "start"}],
+        ["record", {"timestamp": 50, "speed": 4}], ["record", {"timestamp": 80, "speed": 5}],
+        ["event", {"timestamp": 80, "event": "timer", "eventType": "stopAll"}],
+        ["session", {"startTime": 0, "sport": "running", "totalTimerTime": 50, "totalElapsedTime": 80}]]})",
+     activity},
+    {"Garmin: a triathlon gives its run", {},
+     "0:3/0 50:3.5/0 100:4/0 | 100 (This file holds 4 activities, a swim, a transition between two sports, a ride "
+     "and a run: only the run was imported.) (The run lasted 1:40 by the watch's timer.)",
+     R"({"messages": [["record", {"timestamp": 0, "speed": 1}], ["record", {"timestamp": 50, "speed": 1.1}],
+        ["record", {"timestamp": 150, "speed": 8}], ["record", {"timestamp": 250, "speed": 9}],
+        ["record", {"timestamp": 300, "speed": 3}], ["record", {"timestamp": 350, "speed": 3.5}],
+        ["record", {"timestamp": 400, "speed": 4}],
+        ["session", {"startTime": 0, "sport": "swimming", "totalTimerTime": 100, "totalElapsedTime": 100}],
+        ["session", {"startTime": 100, "sport": "transition", "totalTimerTime": 20, "totalElapsedTime": 20}],
+        ["session", {"startTime": 120, "sport": "cycling", "totalTimerTime": 180, "totalElapsedTime": 180}],
+        ["session", {"startTime": 300, "sport": "running", "totalTimerTime": 100, "totalElapsedTime": 100}]]})",
+     activity},
+    {"Garmin: a duathlon's runs joined", {},
+     "0:3/0 100:4/0 200:5/0 | 200 (This file holds 3 activities, a run, a ride and a run: only the runs were imported, "
+     "one after the other.) (The run lasted 3:20 by the watch's timer.)",
+     R"({"messages": [["event", {"timestamp": 0, "event": "timer", "eventType": "start"}],
+        ["record", {"timestamp": 0, "speed": 3}], ["record", {"timestamp": 150, "speed": 9}],
+        ["record", {"timestamp": 200, "speed": 4}], ["record", {"timestamp": 300, "speed": 5}],
+        ["session", {"startTime": 0, "sport": "running", "totalTimerTime": 100, "totalElapsedTime": 100}],
+        ["session", {"startTime": 100, "sport": "cycling", "totalTimerTime": 100, "totalElapsedTime": 100}],
+        ["event", {"timestamp": 300, "event": "timer", "eventType": "stopAll"}],
+        ["session", {"startTime": 200, "sport": "running", "totalTimerTime": 100, "totalElapsedTime": 100}]]})",
+     activity},
+    {"Garmin: a multisport race without a run", {}, "This holds no run: its 2 activities are a swim and a ride.",
+     R"({"messages": [)" RECORDS R"(, ["session", {"startTime": 0, "sport": "swimming"}],
+        ["session", {"startTime": 5, "sport": "cycling"}]]})", activity},
+    {"Garmin: a chain", {}, "0:2/0 10:3/0 20:4/0 | 20 (The run lasted 0:20 by the watch's timer.)",
+     R"({"chain": [[)" RECORDS R"(], [["record", {"timestamp": 20, "speed": 4}]]]})", activity},
 };
 
 void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
@@ -168,7 +277,7 @@ TEST_P(FitImport, ReadsTheStepsOrReadingsOrSaysWhatIsWrongAndWhere)
         if (const std::string why = test_support::why_no_sdk(); !why.empty())
             GTEST_SKIP() << why;
         const auto [status, hex] =
-            test_support::read_back(test_support::node_script("encode_workout.mjs"), {row.garmin});
+            test_support::read_back(test_support::node_script(row.script), {row.garmin});
         bytes = test_support::from_hex(hex);
         ASSERT_TRUE(status == 0 && !bytes.empty()) << hex;
     }

@@ -1,4 +1,5 @@
 #include "imports/import_formats.h"
+#include "imports/outside_file.h"
 #include "imports/workout_import.h"
 #include "imports/xml_root.h"
 
@@ -44,6 +45,33 @@ TEST(ImportFormats, AFileNoRowTellsIsRefusedNamingTheFormats)
     const auto read = read_workout_file("hello", "notes.txt");
     ASSERT_FALSE(read);
     EXPECT_EQ(read.error(), "This is not a workout file this tool can import: it is none of FIT files, TCX files or Zwift workouts.");
+}
+
+// A file from the command line or a drop goes where its bytes say, the
+// suffix telling only a damaged workout file from a log.
+TEST(OutsideFile, GoesWhereItsBytesSay)
+{
+    using enum OutsideFile;
+    const std::string fit("\x0E\x10\x00\x00\x10\x00\x00\x00.FIT\x00\x00", 14);
+    std::string program(65, '\x01');
+    program.back() = '\0';
+    const std::string log = "[2026/03/01 07:30]\nWeight,160,LBS\n";
+    for (const auto& [head, size, name, kind] : {
+             std::tuple{fit, std::uint64_t{4000}, "run.fit", Workout},
+             {fit, 4000, "QM20_REC.cus", Workout},  // a FIT file whatever its name
+             {"<workout_file><sportType>run</sportType>", 40, "plan.xml", Workout},
+             {program, 65, "hills.cus", Program},
+             {program, 65, "hills.fit", Program},  // a program's shape beats a suffix
+             {program.substr(0, 64) + "\x01", 65, "hills.cus", Records},  // not ending in 0
+             {program, 66, "hills.cus", Records},  // the head of a longer file
+             {"no FIT file at all", 18, "broken.FIT", Workout},  // IMPORT says what is wrong with it
+             {"", 0, "plan.zwo", Workout},  // could not be read: IMPORT says why
+             {log, log.size(), "QM20_REC.cus", Records},
+             {log, log.size(), "QM20_REC", Records},
+             {"", 0, "", Records},
+         }) {
+        EXPECT_EQ(outside_file_kind(head, size, name), kind) << name << " " << head.size();
+    }
 }
 
 }  // namespace

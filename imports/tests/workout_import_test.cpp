@@ -3,6 +3,7 @@
 #include "exports/fit_workout_writer.h"
 #include "program/tests/random_program.h"
 #include "program_file/program_file.h"
+#include "test_support/fit_files.h"
 #include "test_support/garmin_sdk.h"
 
 #include <gtest/gtest.h>
@@ -31,35 +32,56 @@ TEST(WorkoutImport, AnExportedWorkoutImportsBackByteForByte)
         }
 }
 
-// The format is told by the bytes, whatever the name; a Zwift run at its threshold for 20 minutes runs at the file's own
-// pace (5:00 a km: 12 km/h), else at the runner's (4:00: 15 km/h).
+// The format is told by the bytes, whatever the name; a Zwift run at its
+// threshold for 20 minutes runs at the file's own pace (5:00 a km: 12 km/h),
+// else at the runner's (4:00: 15 km/h). A hill session (slopes, no power)
+// runs at the runner's steady pace (4:00) even where the file has a
+// threshold, at its slope.
 TEST(WorkoutImport, TellsTheFormatAndWhosePaceAZwiftRunTakes)
 {
-    const auto zwo = [](const char* threshold) {
-        return std::string("<workout_file><sportType>run</sportType>") + threshold +
-               "<workout><SteadyState Duration=\"1200\" Power=\"1\"/></workout></workout_file>";
+    const auto zwo = [](const char* threshold, const char* segment = R"(<SteadyState Duration="1200" Power="1"/>)") {
+        return std::string("<workout_file><sportType>run</sportType>") + threshold + "<workout>" + segment +
+               "</workout></workout_file>";
     };
+    const char* hill = R"(<SteadyState Duration="1200" Slope="5"/>)";
     const std::string fit = exports::write_fit_workout(program::default_program({}), "x", {1, 0});
     const struct {
         std::string bytes, name;
-        bool needs_pace;
+        bool threshold, steady;  // the pace the runner is asked
         int tenths;  // km/h, with the runner's pace 4:00
+        int incline;
     } rows[] = {
-        {zwo("<thresholdSecPerKm>300</thresholdSecPerKm>"), "a.zwo", false, 120},
-        {zwo(""), "a.xml", true, 150},
-        {fit, "workout.bin", false, 8},  // a FIT file whatever its name: the R300's first speed
+        {zwo("<thresholdSecPerKm>300</thresholdSecPerKm>"), "a.zwo", false, false, 120, 0},
+        {zwo(""), "a.xml", true, false, 150, 0},
+        {zwo("<thresholdSecPerKm>300</thresholdSecPerKm>", hill), "hill.zwo", false, true, 150, 5},
+        {fit, "workout.bin", false, false, 8, 0},  // a FIT file whatever its name: the R300's first speed
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const auto file = read_workout_file(row.bytes, row.name);
         ASSERT_TRUE(file) << file.error();
-        EXPECT_EQ(needs_threshold_pace(*file), row.needs_pace);
+        EXPECT_EQ(needs_threshold_pace(*file), row.threshold);
+        EXPECT_EQ(needs_steady_pace(*file), row.steady);
         const auto made = workout_program(*file, {program::Model::R300, program::Unit::KPH, program::Mode::General},
                                           70, 240);
         ASSERT_TRUE(made) << made.error();
         EXPECT_EQ(made->program.speed[0], row.tenths);
+        EXPECT_EQ(made->program.incline[0], row.incline);
         EXPECT_EQ(made->program.weight, 70);
     }
+}
+
+// How an activity was read comes first in the message, then what the
+// treadmill could not run: 30 m/s is beyond any treadmill.
+TEST(WorkoutImport, AnActivitysNotesComeBeforeWhatTheTreadmillCannotRun)
+{
+    const auto file = read_workout_file(test_support::activity_file({{1000, 30'000}, {1050, 30'000}}), "fast.fit");
+    ASSERT_TRUE(file) << file.error();
+    const auto made = workout_program(*file, {program::Model::QM20, program::Unit::KPH, program::Mode::General}, 70);
+    ASSERT_TRUE(made) << made.error();
+    ASSERT_GE(made->notes.size(), 2u);
+    EXPECT_EQ(made->notes[0], "The run lasted 0:50 by the watch's timer.");
+    EXPECT_TRUE(made->notes[1].starts_with("Segments 1, 2")) << made->notes[1];
 }
 
 // A plan as Garmin Connect hands it out, encoded by Garmin's own SDK: a

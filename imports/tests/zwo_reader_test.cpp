@@ -52,6 +52,19 @@ TEST(ZwoReader, SegmentsAndThresholds)
          {"Left out, as this tool does not know what they ask of a run: MaxEffort (line 4)."}},
         {kRun + "<thresholdSecPerKm>0</thresholdSecPerKm>", R"(<SteadyState Duration="60" Power="1"/>)",
          {{"SteadyState 1", 60, 120, {}, 0}}, {}},
+        // A hill session as treadmill tools write it: slopes in percent, no
+        // power; every step at the runner's pace, here the 300 s/km given.
+        {kRun,
+         R"(<Warmup Duration="300" Slope="1"/><IntervalsT Repeat="2" OnDuration="60" OffDuration="90" OnSlope="6" )"
+         R"(OffSlope="1.5"/><SteadyState Duration="120" Slope="3"/><FreeRide Duration="30"/>)",
+         {{"Warmup 1", 300, 120, {}, 1}, {"IntervalsT 2 on", 60, 120, {}, 6}, {"IntervalsT 2 off", 90, 120, {}, 1.5},
+          {"IntervalsT 2 on", 60, 120, {}, 6}, {"IntervalsT 2 off", 90, 120, {}, 1.5},
+          {"SteadyState 3", 120, 120, {}, 3}, {"FreeRide 4", 30, 120, {}, 0}},
+         {"A hill session: every step runs at the steady pace you gave, at the file's slopes."}},
+        // Where a power is given, the slope is only the incline: no hill
+        // session, and a step with a slope alone has no speed of its own.
+        {kRun, R"(<SteadyState Duration="60" Power="1" Slope="4" Incline="0.02"/><SteadyState Duration="60" Slope="2"/>)",
+         {{"SteadyState 1", 60, 120, {}, 4}, {"SteadyState 2", 60, {}, {}, 2}}, {}},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.header);
@@ -91,6 +104,10 @@ TEST(ZwoReader, Refusals)
          "SteadyState at line 4, column 48: Duration \"abc\" is not a number."},
         {zwo(R"(<SteadyState Duration="-5" Power="1"/>)"),
          "SteadyState at line 4, column 47: Duration -5 is not between 0 and 86400 s."},
+        {zwo(R"(<SteadyState Duration="60" Slope="150"/>)"),
+         "SteadyState at line 4, column 49: Slope 150 is not between -100 and 100 %."},
+        {zwo(R"(<IntervalsT OnDuration="60" OffDuration="60" OnPower="1"/>)"),
+         "IntervalsT at line 4, column 67: OffPower (or PowerOffLow and PowerOffHigh) is missing."},
         {zwo(R"(<Ramp Duration="60" PowerLow="1"/>)"),
          "Ramp at line 4, column 43: PowerLow and PowerHigh (or Power) are missing."},
         {zwo(R"(<IntervalsT Repeat="2.5" )" + intervals),

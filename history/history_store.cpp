@@ -12,6 +12,7 @@
 #include <ctime>
 #include <filesystem>
 #include <utility>
+#include <vector>
 
 namespace trevalo::history {
 
@@ -168,16 +169,25 @@ Check check_existing(const std::string& path)
     }
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     Check c;
+    std::int64_t at = 0;
     {
         Statement version(db, "PRAGMA user_version");
         if (!version || version.step() != SQLITE_ROW) {
             c = {Found::Broken, sqlite_error(db)};
-        } else if (version.integer(0) > kSchemaVersion) {
+        } else if ((at = version.integer(0)) > kSchemaVersion) {
             c = {Found::Later, {}};
         }
     }
-    if (c.found == Found::Good) {
-        Statement integrity(db, "PRAGMA integrity_check(1)");
+    // The tables every view reads; the readings, most of the file, are
+    // checked as a workout is read back, which keeps opening quick. A file
+    // of no version yet has no tables of ours: all of it is checked.
+    const std::vector<std::string> checks =
+        at == 0 ? std::vector<std::string>{""} : std::vector<std::string>{"(workouts)", "(forgotten)"};
+    for (const std::string& table : checks) {
+        if (c.found != Found::Good)
+            break;
+        const std::string sql = "PRAGMA integrity_check" + table;
+        Statement integrity(db, sql.c_str());
         if (!integrity || integrity.step() != SQLITE_ROW)
             c = {Found::Broken, sqlite_error(db)};
         else if (integrity.text(0) != "ok")

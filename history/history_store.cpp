@@ -6,7 +6,10 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -94,31 +97,97 @@ std::uint64_t mix(std::uint64_t x)
     return x ^ (x >> 31);
 }
 
-// Two unrelated hashes over the same bytes: FNV-1a, and a multiply-mix chain.
+// Two unrelated hashes over the same values: FNV-1a taken a word at a
+// time, and a multiply-mix chain.
 struct Hasher {
     std::uint64_t a = 0xcbf29ce484222325ULL;
     std::uint64_t b = 0x2545f4914f6cdd1dULL;
-    void bytes(const void* data, std::size_t size)
+    void word(std::uint64_t w)
     {
-        const auto* p = static_cast<const unsigned char*>(data);
-        for (std::size_t i = 0; i < size; ++i) {
-            a = (a ^ p[i]) * 0x100000001b3ULL;
+        a = (a ^ w) * 0x100000001b3ULL;
+        a ^= a >> 32;
+        b = mix(b ^ w) + 0x9e3779b97f4a7c15ULL;
+    }
+    void bytes(std::string_view text)
+    {
+        word(text.size());
+        for (std::size_t at = 0; at < text.size(); at += 8) {
+            std::uint64_t w = 0;
+            std::memcpy(&w, text.data() + at, std::min<std::size_t>(8, text.size() - at));
+            word(w);
         }
-        std::uint64_t word = size;
-        for (std::size_t i = 0; i < size; ++i)
-            word = word * 131 + p[i];
-        b = mix(b ^ word);
     }
     void number(double v)
     {
         v += 0.0;  // -0 and 0 read the same
         std::uint64_t bits;
         std::memcpy(&bits, &v, sizeof bits);
-        for (int i = 0; i < 8; ++i)
-            a = (a ^ ((bits >> (8 * i)) & 0xff)) * 0x100000001b3ULL;
-        b = mix(b ^ bits) + 0x9e3779b97f4a7c15ULL;
+        word(bits);
     }
 };
+
+// The readings of a workout as kept: most are in the treadmill's shapes and
+// fit 16 bits each once scaled (12 bytes a sample, a quarter of six doubles);
+// a workout with any other reading keeps doubles. This computer's byte
+// order: the history stays where it was written.
+constexpr std::array<double, kReadingsPerSample> kScales{1, 1, 1, 1, 100, 10};
+constexpr char kPacked = 'p', kDoubles = 'd';
+
+std::array<double, kReadingsPerSample> readings_of(const records::RawSample& s)
+{
+    return {s.time, s.calories, s.pulse, s.incline, s.distance, s.speed};
+}
+
+void encode(const records::RecordStore& store, int r, std::string& out)
+{
+    const int count = store.record(r).rec_count;
+    out.assign(1, kPacked);
+    out.reserve(1 + static_cast<std::size_t>(count) * kReadingsPerSample * sizeof(double));
+    for (int i = 0; i < count && out[0] == kPacked; ++i) {
+        const auto v = readings_of(store.raw(r, i));
+        for (std::size_t k = 0; k < v.size(); ++k) {
+            const double scaled = std::nearbyint(v[k] * kScales[k]);
+            if (!(scaled >= 0 && scaled <= 65535 && scaled / kScales[k] == v[k])) {
+                out.assign(1, kDoubles);
+                break;
+            }
+            const auto word = static_cast<std::uint16_t>(scaled);
+            out.append(reinterpret_cast<const char*>(&word), sizeof word);
+        }
+    }
+    if (out[0] == kPacked)
+        return;
+    for (int i = 0; i < count; ++i) {
+        const auto v = readings_of(store.raw(r, i));
+        out.append(reinterpret_cast<const char*>(v.data()), sizeof v);
+    }
+}
+
+// The readings of `count` samples, or none if the bytes are not theirs.
+std::optional<std::vector<records::RawSample>> decode(std::string_view bytes, int count)
+{
+    const auto n = static_cast<std::size_t>(count);
+    std::vector<records::RawSample> samples(n);
+    std::array<double, kReadingsPerSample> v{};
+    if (!bytes.empty() && bytes[0] == kPacked && bytes.size() == 1 + n * kReadingsPerSample * 2) {
+        for (std::size_t i = 0; i < n; ++i) {
+            for (std::size_t k = 0; k < v.size(); ++k) {
+                std::uint16_t word;
+                std::memcpy(&word, bytes.data() + 1 + (i * kReadingsPerSample + k) * 2, sizeof word);
+                v[k] = word / kScales[k];
+            }
+            samples[i] = {v[0], v[1], v[2], v[3], v[4], v[5]};
+        }
+    } else if (!bytes.empty() && bytes[0] == kDoubles && bytes.size() == 1 + n * sizeof v) {
+        for (std::size_t i = 0; i < n; ++i) {
+            std::memcpy(v.data(), bytes.data() + 1 + i * sizeof v, sizeof v);
+            samples[i] = {v[0], v[1], v[2], v[3], v[4], v[5]};
+        }
+    } else {
+        return std::nullopt;
+    }
+    return samples;
+}
 
 std::string stamp(std::int64_t utc)
 {
@@ -266,11 +335,10 @@ std::string default_history_path()
 Identity workout_identity(const records::RecordStore& store, int r, std::string_view date_line)
 {
     Hasher h;
-    h.bytes(date_line.data(), date_line.size());
+    h.bytes(date_line);
     const int count = store.record(r).rec_count;
     for (int i = 0; i < count; ++i) {
-        const records::RawSample s = store.raw(r, i);
-        for (double v : {s.time, s.calories, s.pulse, s.incline, s.distance, s.speed})
+        for (double v : readings_of(store.raw(r, i)))
             h.number(v);
     }
     return {h.a, h.b};
@@ -413,7 +481,7 @@ Result<KeepReport> HistoryStore::keep(const records::RecordStore& store, const s
         return rolled_back<KeepReport>(db_, fault(doing));
 
     KeepReport report;
-    std::vector<double> readings;
+    std::string readings;
     const int records = std::min<int>(static_cast<int>(date_lines.size()), records::kMaxRecords);
     for (int r = 0; r < records; ++r) {
         const std::string& date_line = date_lines[static_cast<std::size_t>(r)];
@@ -470,17 +538,10 @@ Result<KeepReport> HistoryStore::keep(const records::RecordStore& store, const s
         if (insert.step() != SQLITE_DONE)
             return rolled_back<KeepReport>(db_, fault(doing));
 
-        // The readings as read, six doubles a sample in this computer's
-        // byte order: the history stays where it was written.
-        readings.clear();
-        for (int i = 0; i < record.rec_count; ++i) {
-            const records::RawSample v = store.raw(r, i);
-            readings.insert(readings.end(), {v.time, v.calories, v.pulse, v.incline, v.distance, v.speed});
-        }
+        encode(store, r, readings);
         samples.reset();
         samples.bind(1, static_cast<std::int64_t>(sqlite3_last_insert_rowid(db_)));
-        sqlite3_bind_blob(samples.get(), 2, readings.data(), static_cast<int>(readings.size() * sizeof(double)),
-                          SQLITE_STATIC);
+        sqlite3_bind_blob(samples.get(), 2, readings.data(), static_cast<int>(readings.size()), SQLITE_STATIC);
         if (samples.step() != SQLITE_DONE)
             return rolled_back<KeepReport>(db_, fault(doing));
         ++report.added;
@@ -661,18 +722,18 @@ Result<KeptWorkout> HistoryStore::workout(std::int64_t id) const
     record.rec_distance = q.real(4);
     record.rec_time = static_cast<std::int16_t>(q.integer(5));
     record.rec_weight = static_cast<std::int16_t>(q.integer(6));
-    const auto bytes = static_cast<std::size_t>(sqlite3_column_bytes(q.get(), 8));
-    if (count < 0 || count > records::kMaxSamples ||
-        bytes != static_cast<std::size_t>(count) * kReadingsPerSample * sizeof(double))
+    const auto* blob = static_cast<const char*>(sqlite3_column_blob(q.get(), 8));
+    const auto samples =
+        count < 0 || count > records::kMaxSamples
+            ? std::nullopt
+            : decode(std::string_view(blob ? blob : "", static_cast<std::size_t>(sqlite3_column_bytes(q.get(), 8))),
+                     count);
+    if (!samples)
         return Result<KeptWorkout>::failure("The training history " + path_ + ": the readings of workout " +
                                             std::to_string(id) + " do not match its sample count.");
-    std::vector<double> v(bytes / sizeof(double));
-    if (bytes > 0)
-        std::memcpy(v.data(), sqlite3_column_blob(q.get(), 8), bytes);
     const bool imperial = records::RecordStore::imperial(record);
     for (int i = 0; i < count; ++i) {
-        const double* p = &v[static_cast<std::size_t>(i) * kReadingsPerSample];
-        const records::RawSample s{p[0], p[1], p[2], p[3], p[4], p[5]};
+        const records::RawSample& s = (*samples)[static_cast<std::size_t>(i)];
         const records::SampleLevels levels{records::speed_level(s.speed, imperial).value_or(0),
                                            records::incline_level(s.incline).value_or(0),
                                            records::pulse_level(s.pulse).value_or(0)};

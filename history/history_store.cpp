@@ -102,11 +102,14 @@ std::uint64_t mix(std::uint64_t x)
 struct Hasher {
     std::uint64_t a = 0xcbf29ce484222325ULL;
     std::uint64_t b = 0x2545f4914f6cdd1dULL;
+    // One multiplication each a word: a million samples are hashed on every
+    // keep, also of a log kept before. The ends are mixed in full.
     void word(std::uint64_t w)
     {
         a = (a ^ w) * 0x100000001b3ULL;
         a ^= a >> 32;
-        b = mix(b ^ w) + 0x9e3779b97f4a7c15ULL;
+        b = (b ^ (w + 0x9e3779b97f4a7c15ULL)) * 0xbf58476d1ce4e5b9ULL;
+        b ^= b >> 31;
     }
     void bytes(std::string_view text)
     {
@@ -341,7 +344,7 @@ Identity workout_identity(const records::RecordStore& store, int r, std::string_
         for (double v : readings_of(store.raw(r, i)))
             h.number(v);
     }
-    return {h.a, h.b};
+    return {mix(h.a), mix(h.b)};
 }
 
 HistoryStore::HistoryStore(sqlite3* db, std::string path, bool read_only, std::string notice)

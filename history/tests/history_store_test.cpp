@@ -106,6 +106,7 @@ TEST(HistoryStore, ReadsBackWhatItKeptInTheUnitAskedFor)
     ASSERT_TRUE(store.ok()) << store.error();
     RecordFile file;
     add(add(add(file, "2026/12/06 23:59", " KG", 50), "2026/12/07 00:00", "LBS", 40), "Morning run 5 km", "LBS");
+    file.line("10:30 000 120 00 .125  6.0");  // a reading of another shape
     const auto loaded = records::testing::load(file.text());
     ASSERT_TRUE(store.value().keep(*loaded.store, loaded.names, "log.txt", kNow).ok());
 
@@ -137,15 +138,20 @@ TEST(HistoryStore, ReadsBackWhatItKeptInTheUnitAskedFor)
     EXPECT_EQ(bests->longest_time->date_line, "2026/12/06 23:59");
     EXPECT_NEAR(bests->longest_distance->value, 4, 1e-9);
 
-    const auto kept = store->workout(miles->at(1).id);
-    ASSERT_TRUE(kept.ok()) << kept.error();
-    const auto& back = kept->store->record(0);
-    EXPECT_EQ(back.rec_count, loaded.store->record(0).rec_count);
-    EXPECT_EQ(back.rec_unit, " KG");
-    for (int i = 0; i < back.rec_count; ++i) {
-        const auto a = kept->store->raw(0, i), b = loaded.store->raw(0, i);
-        EXPECT_EQ(std::tie(a.time, a.calories, a.pulse, a.incline, a.distance, a.speed),
-                  std::tie(b.time, b.calories, b.pulse, b.incline, b.distance, b.speed)) << "sample " << i;
+    // Newest first: the second, the first, the one without a date.
+    for (int k = 0; k < 3; ++k) {
+        const int r = std::array{1, 0, 2}[static_cast<std::size_t>(k)];
+        const auto kept = store->workout(miles->at(static_cast<std::size_t>(k)).id);
+        ASSERT_TRUE(kept.ok()) << kept.error();
+        const auto &back = kept->store->record(0), &read = loaded.store->record(r);
+        EXPECT_EQ(std::tie(back.rec_count, back.rec_unit, back.rec_time, back.rec_distance, back.rec_calories),
+                  std::tie(read.rec_count, read.rec_unit, read.rec_time, read.rec_distance, read.rec_calories));
+        for (int i = 0; i < back.rec_count; ++i) {
+            const auto a = kept->store->raw(0, i), b = loaded.store->raw(r, i);
+            EXPECT_EQ(std::tie(a.time, a.calories, a.pulse, a.incline, a.distance, a.speed),
+                      std::tie(b.time, b.calories, b.pulse, b.incline, b.distance, b.speed))
+                << "workout " << r << ", sample " << i;
+        }
     }
 }
 

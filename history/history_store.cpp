@@ -631,7 +631,7 @@ Result<std::vector<PeriodTotals>> HistoryStore::totals(Period period, Unit unit)
     const std::string column = period == Period::Week ? "week" : "month";
     const std::string sql = "SELECT " + column +
                             ", COUNT(*), SUM(distance_km) / ?1, SUM(duration_s), SUM(climb_m) / ?2"
-                            " FROM workouts GROUP BY 1 ORDER BY 1 IS NULL, 1 DESC";
+                            " FROM workouts GROUP BY 1 ORDER BY " + column + " IS NULL, " + column + " DESC";
     Statement q(db_, sql.c_str());
     if (!q)
         return Result<std::vector<PeriodTotals>>::failure(fault("adding up periods"));

@@ -275,7 +275,9 @@ Check check_existing(const std::string& path)
     return c;
 }
 
-Result<void> migrate(sqlite3* db)
+// Brings the schema up to this build's; a later build's, written since the
+// file was looked at, is left as it is, and `later` says so.
+Result<void> migrate(sqlite3* db, bool& later)
 {
     for (;;) {
         // Immediate, so that a second process starting at the same moment
@@ -290,6 +292,7 @@ Result<void> migrate(sqlite3* db)
         }
         const std::int64_t at = version.integer(0);
         if (at >= kSchemaVersion) {
+            later = at > kSchemaVersion;
             return run(db, "COMMIT");
         }
         const std::string next = "PRAGMA user_version = " + std::to_string(at + 1);
@@ -435,8 +438,10 @@ Result<HistoryStore> HistoryStore::open(const std::string& path, std::int64_t no
     Result<void> ready = run(db, "PRAGMA journal_mode = WAL");
     if (ready)
         ready = run(db, "PRAGMA synchronous = NORMAL");
+    bool later = false;
     if (ready)
-        ready = migrate(db);
+        ready = migrate(db, later);
+    store.read_only_ = later;
     if (!ready) {
         const bool made = fs::file_size(path, error) == 0;
         store = HistoryStore(nullptr, {}, false, {});

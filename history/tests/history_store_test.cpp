@@ -238,20 +238,37 @@ TEST(HistoryStore, MovesAsideWhatItCannotReadAndNeverWritesALaterHistory)
     }
 }
 
-TEST(HistoryStore, SaysWhyWhenItsFolderCannotBeWritten)
+// On a read-only disk nothing is made; on a full one a log is kept whole or not at all.
+TEST(HistoryStore, SaysWhyWhenItsDiskCannotTakeIt)
 {
     if (::getuid() != 0)
-        GTEST_SKIP() << "needs root to mount a read-only tmpfs";
-    Folder folder;
-    ASSERT_EQ(::mount("tmpfs", folder.path.c_str(), "tmpfs", MS_RDONLY, "size=64k"), 0) << errno;
-    for (const fs::path& path : {folder.path / "history.sqlite", folder.path / "trevalo" / "history.sqlite"}) {
-        const auto store = HistoryStore::open(path.string(), kNow);
-        ASSERT_FALSE(store.ok()) << path;
-        EXPECT_NE(store.error().find("cannot be kept in " + path.string()), std::string::npos) << store.error();
-        EXPECT_NE(store.error().find("Read-only file system"), std::string::npos) << store.error();
+        GTEST_SKIP() << "needs root to mount a small tmpfs";
+    RecordFile small, large;
+    add(small, "2026/12/01 07:00", "LBS");
+    for (int w = 0; w < 400; ++w)
+        add(large, "2026/11/01 07:" + std::to_string(10 + w % 50), "LBS", 20 + w / 50);
+    for (const bool read_only : {true, false}) {
+        struct Disk : Folder {
+            ~Disk() { ::umount2(path.c_str(), MNT_DETACH); }
+        } disk;
+        ASSERT_EQ(::mount("tmpfs", disk.path.c_str(), "tmpfs", read_only ? MS_RDONLY : 0, "size=256k"), 0) << errno;
+        for (const fs::path& path : {disk.path / "trevalo" / "history.sqlite", disk.path / "history.sqlite"}) {
+            auto store = HistoryStore::open(path.string(), kNow);
+            if (read_only) {
+                ASSERT_FALSE(store.ok()) << path;
+                EXPECT_NE(store.error().find("cannot be kept in " + path.string() + ": Read-only file system"),
+                          std::string::npos) << store.error();
+                continue;
+            }
+            ASSERT_TRUE(store.ok() && keep(store.value(), small.text()).ok()) << store.error();
+            const auto full = keep(store.value(), large.text());
+            ASSERT_FALSE(full.ok());
+            EXPECT_NE(full.error().find("full"), std::string::npos) << full.error();
+            EXPECT_EQ(store->overall(Unit::KM)->workouts, 1);
+            break;
+        }
+        EXPECT_EQ(fs::is_empty(disk.path), read_only);
     }
-    EXPECT_TRUE(fs::is_empty(folder.path));
-    ::umount2(folder.path.c_str(), MNT_DETACH);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
+    libsqlite3-dev
     clang libclang-rt-14-dev python3
     xvfb x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file

@@ -261,8 +261,6 @@ const Row rows[] = {
     {"Garmin: a multisport race without a run", {}, "This holds no run: its 2 activities are a swim and a ride.",
      R"({"messages": [)" RECORDS R"(, ["session", {"startTime": 0, "sport": "swimming"}],
         ["session", {"startTime": 5, "sport": "cycling"}]]})", activity},
-    {"Garmin: a chain", {}, "0:2/0 10:3/0 20:4/0 | 20 (The run lasted 0:20 by the watch's timer.)",
-     R"({"chain": [[)" RECORDS R"(], [["record", {"timestamp": 20, "speed": 4}]]]})", activity},
 };
 
 void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }

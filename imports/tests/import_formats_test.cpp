@@ -10,13 +10,6 @@
 namespace trevalo::imports {
 namespace {
 
-TEST(ImportFormats, TheDialogsFiltersComeFromTheRows)
-{
-    const std::vector<std::string> expected{"Workouts (*.fit *.tcx *.zwo)", "FIT files (*.fit)", "TCX files (*.tcx)",
-                                          "Zwift workouts (*.zwo)"};
-    EXPECT_EQ(import_filters(), expected);
-}
-
 // The bytes tell first, whatever the name; a name tells only when the bytes
 // do not, so that its reader can say what is wrong with the file.
 TEST(ImportFormats, TheBytesTellTheFormatElseTheSuffix)
@@ -44,7 +37,8 @@ TEST(ImportFormats, AFileNoRowTellsIsRefusedNamingTheFormats)
 {
     const auto read = read_workout_file("hello", "notes.txt");
     ASSERT_FALSE(read);
-    EXPECT_EQ(read.error(), "This is not a workout file this tool can import: it is none of FIT files, TCX files or Zwift workouts.");
+    EXPECT_EQ(read.error(), "This is not a workout file this tool can import: it is none of FIT files, TCX files or "
+                            "Zwift workouts.");
 }
 
 // A file from the command line or a drop goes where its bytes say, the

@@ -73,7 +73,6 @@ const Row rows[] = {
     {"a header CRC of 0", recrc(file.substr(0, 12) + std::string(2, '\0') + file.substr(14)), "1T60@2.5/2"},
     {"a bit flipped in a message", flip(file, 30),
      "The file is damaged: its check sum does not match (byte " + end + ")."},
-    {"a bit flipped in the CRC", flip(file, file.size() - 1), "The file is damaged: its check sum*(byte " + end + ")."},
     {"no .FIT", flip(file, 9), "This is not a FIT file: it does not begin as one (no \".FIT\" at byte 8)."},
     {"a header's CRC", flip(file, 12), "The file is damaged: its header's check sum does not match (byte 12)."},
     {"shorter than a header", "\x0E\x20", "This is not a FIT file: it is 2 bytes long"},
@@ -210,15 +209,10 @@ const Row rows[] = {
         ["lap", {"startTime": 0, "sport": "swimming"}]]})", activity},
     {"Garmin: a paddleboard session by its sport message", {}, "This is a stand-up paddleboarding session, not a run.",
      R"({"messages": [["sport", {"sport": "standUpPaddleboarding"}], )" RECORDS "]}", activity},
-    {"Garmin: a rowing machine", {}, "This is a session on a rowing machine, not a run.",
-     R"({"messages": [)" RECORDS R"(,
-        ["session", {"startTime": 0, "sport": "fitnessEquipment", "subSport": "indoorRowing"}]]})", activity},
     {"Garmin: a treadmill run on fitness equipment, the timer's total the length", {},
      "0:2/0 10:3/0 | 15 (The run lasted 0:15 by the watch's timer.)", R"({"messages": [)" RECORDS R"(,
         ["session", {"startTime": 0, "sport": "fitnessEquipment", "subSport": "treadmill", "totalTimerTime": 15,
                      "totalElapsedTime": 15}]]})", activity},
-    {"Garmin: a walk", {}, "0:2/0 10:3/0 | 10 (The run lasted 0:10 by the watch's timer.)", R"({"messages": [)" RECORDS
-     R"(, ["session", {"startTime": 0, "sport": "walking"}]]})", activity},
     {"Garmin: a heart rate only", {}, "This activity holds no speed or distance", R"({"messages": [
         ["record", {"timestamp": 0, "heartRate": 120}], ["record", {"timestamp": 10, "heartRate": 130}]]})",
      activity},

@@ -10,7 +10,6 @@ namespace trevalo::exports {
 
 namespace {
 
-constexpr double kMetresPerFoot = 0.3048;
 
 struct Units {
     double metres_per_distance;  // a mile or a kilometre
@@ -20,7 +19,7 @@ struct Units {
 
 Units units_of(const records::RecordTotals& record)
 {
-    return records::RecordStore::imperial(record) ? Units{program::kMetresPerMile, kMetresPerFoot, "mi"}
+    return records::RecordStore::imperial(record) ? Units{program::kMetresPerMile, program::kMetresPerFoot, "mi"}
                                                   : Units{1000, 1, "km"};
 }
 

@@ -8,6 +8,7 @@
 #include "imports/fit_activity_reader.h"
 #include "imports/fit_file_reader.h"
 #include "imports/fit_workout_reader.h"
+#include "plans/plan.h"
 
 #include <cmath>
 #include <cstddef>
@@ -34,7 +35,7 @@ void check_decoded(const fit::Decoded& d)
 
 void check_plan(const plans::Plan& plan, std::size_t steps_in_file)
 {
-    check(!plan.steps.empty() && plan.steps.size() <= 10'000);
+    check(!plan.steps.empty() && plan.steps.size() <= static_cast<std::size_t>(plans::kMostPlanSteps));
     for (const plans::Step& s : plan.steps)
         check(s.number >= 1 && static_cast<std::size_t>(s.number) <= steps_in_file && s.amount >= 0);
 }

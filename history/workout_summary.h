@@ -4,6 +4,7 @@
 // when it is kept: the figures every view shows, and the fastest time over
 // each of the usual race distances.
 
+#include "program/settings.h"
 #include "records/record_store.h"
 #include "records/start_time.h"
 
@@ -15,8 +16,8 @@
 
 namespace trevalo::history {
 
-inline constexpr double kKilometresPerMile = 1.609344;
-inline constexpr double kMetresPerFoot = 0.3048;
+inline constexpr double kKilometresPerMile = program::kMetresPerMile / 1000;
+using program::kMetresPerFoot;
 
 // 1 km, 1 mile, 5 km, 10 km, half marathon, in km.
 inline constexpr int kBestDistances = 5;

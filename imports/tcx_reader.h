@@ -5,14 +5,15 @@
 
 #include "base/result.h"
 #include "imports/activity_readings.h"
+#include "plans/plan.h"
 
 #include <string_view>
 
 namespace trevalo::imports {
 
-// The longest activity read, and the most trackpoints: a day at one point a
-// second fits twice over.
-inline constexpr double kTcxLongestSeconds = 24 * 3600;
+// The longest activity read is the longest plan; the most trackpoints: a
+// day at one point a second fits twice over.
+inline constexpr double kTcxLongestSeconds = plans::kLongestPlanSeconds;
 inline constexpr int kTcxMostTrackpoints = 200'000;
 
 // One reading per trackpoint with a time, from every lap of the first

@@ -279,9 +279,13 @@ private:
         const double value = text.toDouble(&ok);
         if (ok && value >= low && value <= high)
             return value;
-        if (problem_.empty())
-            problem_ = "<" + xml_.name().toString().toStdString() + "> at " + at + ": " + quoted(text) + " is not " +
-                       what + ".";
+        if (problem_.empty()) {
+            // Appended piece by piece: GCC 12 at -O3 takes "<" + a temporary
+            // for an overlapping copy (-Wrestrict).
+            problem_ = "<";
+            problem_ += xml_.name().toString().toStdString();
+            problem_ += "> at " + at + ": " + quoted(text) + " is not " + what + ".";
+        }
         return std::nullopt;
     }
 

@@ -602,7 +602,7 @@ Result<std::vector<WorkoutRow>> HistoryStore::workouts(Unit unit) const
     Statement q(db_,
                 "SELECT id, date_line, start_utc, duration_s, distance_km / ?1,"
                 " average_speed * (CASE imperial WHEN 1 THEN 1.609344 ELSE 1 END) / ?1,"
-                " climb_m / ?2, calories, average_pulse, file_name"
+                " climb_m / ?2, calories, average_pulse, file_name, imperial"
                 " FROM workouts ORDER BY start_utc IS NULL, start_utc DESC, id DESC");
     if (!q)
         return Result<std::vector<WorkoutRow>>::failure(fault("listing workouts"));
@@ -624,6 +624,7 @@ Result<std::vector<WorkoutRow>> HistoryStore::workouts(Unit unit) const
         w.calories = q.real(7);
         w.average_pulse = q.maybe_real(8);
         w.file_name = q.text(9);
+        w.imperial = q.integer(10) != 0;
         rows.push_back(std::move(w));
     }
     if (step != SQLITE_DONE)
@@ -749,6 +750,28 @@ Result<KeptWorkout> HistoryStore::workout(std::int64_t id) const
     }
     record.rec_count = static_cast<std::int16_t>(count);
     return w;
+}
+
+Result<std::vector<records::WorkoutRow>> HistoryStore::table_rows() const
+{
+    std::vector<std::int64_t> ids;
+    {
+        Statement q(db_, "SELECT id FROM workouts ORDER BY start_utc IS NULL, start_utc DESC, id DESC");
+        int step = SQLITE_ERROR;
+        while (q && (step = q.step()) == SQLITE_ROW)
+            ids.push_back(q.integer(0));
+        if (step != SQLITE_DONE)
+            return Result<std::vector<records::WorkoutRow>>::failure(fault("listing workouts"));
+    }
+    std::vector<records::WorkoutRow> rows;
+    rows.reserve(ids.size());
+    for (const std::int64_t id : ids) {
+        auto kept = workout(id);
+        if (!kept)
+            return Result<std::vector<records::WorkoutRow>>::failure(kept.error());
+        rows.push_back(records::workouts_table(kept->date_lines, *kept->store).front());
+    }
+    return rows;
 }
 
 }  // namespace trevalo::history

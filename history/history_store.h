@@ -8,8 +8,10 @@
 // what is new. A workout the user forgot stays forgotten.
 
 #include "base/result.h"
+#include "history/calendar.h"
 #include "history/workout_summary.h"
 #include "records/record_store.h"
+#include "records/workouts_table.h"
 
 #include <array>
 #include <cstdint>
@@ -58,6 +60,7 @@ struct WorkoutRow {
     double calories = 0;
     std::optional<double> average_pulse;
     std::string file_name;
+    bool imperial = false;  // recorded in miles
 };
 
 struct PeriodTotals {
@@ -68,8 +71,6 @@ struct PeriodTotals {
     double climb = 0;
     std::optional<double> pace_s;
 };
-
-enum class Period { Week, Month };
 
 struct Best {
     std::int64_t id = 0;
@@ -116,6 +117,9 @@ public:
     Result<PeriodTotals> overall(Unit unit) const;
     Result<PersonalBests> bests(Unit unit) const;
     Result<KeptWorkout> workout(std::int64_t id) const;
+    // Every workout as the loaded file's table gives it, newest first: what
+    // exporting the whole history writes.
+    Result<std::vector<records::WorkoutRow>> table_rows() const;
 
 private:
     HistoryStore(sqlite3* db, std::string path, bool read_only, std::string notice);

@@ -10,29 +10,6 @@ namespace trevalo::history {
 
 namespace {
 
-// Days since 1970-01-01 of a date of the proleptic Gregorian calendar.
-std::int64_t days_from_civil(std::int64_t y, int m, int d)
-{
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-// The civil year of a day since 1970-01-01.
-int year_of(std::int64_t days)
-{
-    days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const std::int64_t doe = days - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    return static_cast<int>(yoe + era * 400 + (mp >= 10 ? 1 : 0));
-}
-
 // The time at which the way reaches `distance`, between points k and k + 1
 // whose distances bound it and differ.
 double time_at(const std::vector<Point>& p, std::size_t k, double distance)
@@ -113,25 +90,6 @@ WorkoutSummary summarise(const records::RecordStore& store, int r)
             s.fastest[static_cast<std::size_t>(b)] = std::nearbyint(*seconds);
     }
     return s;
-}
-
-std::string iso_week(const records::LocalTime& time)
-{
-    const std::int64_t day = days_from_civil(time.year, time.month, time.day);
-    const std::int64_t weekday = ((day % 7) + 7 + 3) % 7;  // 1970-01-01 was a Thursday; Monday is 0
-    const std::int64_t thursday = day - weekday + 3;
-    const int year = year_of(thursday);
-    const std::int64_t week = (thursday - days_from_civil(year, 1, 1)) / 7 + 1;
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-W%02d", year, static_cast<int>(week));
-    return text;
-}
-
-std::string month(const records::LocalTime& time)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d", time.year, time.month);
-    return text;
 }
 
 }  // namespace trevalo::history

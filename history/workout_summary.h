@@ -50,9 +50,4 @@ struct Point {
 // misread) counts as standing still.
 std::optional<double> fastest_span(const std::vector<Point>& points, double span);
 
-// "2026-W49", weeks from Monday, the year the week's Thursday falls in.
-std::string iso_week(const records::LocalTime& time);
-// "2026-12".
-std::string month(const records::LocalTime& time);
-
 }  // namespace trevalo::history

@@ -99,6 +99,9 @@ public:
     int pulse_level(int column) const { return pulse_levels_[static_cast<std::size_t>(column)]; }
     const LineState& line(int column) const { return lines_[static_cast<std::size_t>(column)]; }
     const RecordStore& store() const { return *store_; }
+    // The store shown, for work that outlives it on another thread: a load
+    // puts a new store in its place and never changes this one.
+    std::shared_ptr<const RecordStore> shared_store() const { return store_; }
 
     std::uint16_t take_changes() { return std::exchange(changes_, 0); }
 
@@ -107,7 +110,7 @@ private:
     void clear_summary();
     void clear_charts();
 
-    std::unique_ptr<RecordStore> store_;
+    std::shared_ptr<RecordStore> store_;
     // The store a load fills; it takes the place of store_ when the load ends.
     std::unique_ptr<RecordStore> loading_store_;
     std::unique_ptr<RecordReader> reader_;

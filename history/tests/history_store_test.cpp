@@ -4,6 +4,8 @@
 #include <sqlite3.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
+
+#include <csignal>
 #include <unistd.h>
 
 #include <filesystem>
@@ -180,6 +182,43 @@ TEST(HistoryStore, TwoProcessesKeepAtOnce)
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
     EXPECT_EQ(HistoryStore::open(path, kNow)->overall(Unit::KM)->workouts, 400);
+}
+
+// A process killed at any moment of keeping leaves all of a log's workouts
+// or none, in a file that passes the full integrity check.
+TEST(HistoryStore, AKilledKeepLeavesAllOrNothing)
+{
+    RecordFile file;
+    for (int w = 0; w < 300; ++w)
+        add(file, "2026/10/" + std::to_string(10 + w / 50) + " 07:" + std::to_string(10 + w % 50), "LBS", 30);
+    const std::string text = file.text();
+    for (const int delay_ms : {5, 30, 60, 75, 90, 105, 150, 400}) {
+        Folder folder;
+        const std::string path = (folder.path / "history.sqlite").string();
+        const pid_t child = ::fork();
+        if (child == 0) {
+            auto store = HistoryStore::open(path, kNow);
+            ::_exit(store.ok() && keep(store.value(), text).ok() ? 0 : 1);
+        }
+        ::usleep(static_cast<useconds_t>(delay_ms) * 1000);
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+
+        auto reopened = HistoryStore::open(path, kNow);
+        ASSERT_TRUE(reopened.ok()) << reopened.error();
+        EXPECT_TRUE(reopened->notice().empty()) << reopened->notice();
+        const int kept = reopened->overall(Unit::KM)->workouts;
+        EXPECT_TRUE(kept == 0 || kept == 300) << kept << " after " << delay_ms << " ms";
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+        sqlite3_stmt* check = nullptr;
+        sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
+        ASSERT_EQ(sqlite3_step(check), SQLITE_ROW);
+        EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok");
+        sqlite3_finalize(check);
+        sqlite3_close(db);
+    }
 }
 
 void set_version(const std::string& path, int version)

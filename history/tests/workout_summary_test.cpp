@@ -1,3 +1,4 @@
+#include "history/calendar.h"
 #include "history/workout_summary.h"
 #include "records/tests/record_file_builder.h"
 

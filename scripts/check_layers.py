@@ -29,7 +29,7 @@ MAY_INCLUDE = {
     "exports": ["fit", "records", "program", "base"],
     "history": ["records", "program", "base"],
     "assets": [],
-    "app/widgets": ["assets", "editor", "records", "program", "base"],
+    "app/widgets": ["assets", "editor", "records", "history", "program", "base"],
     "app/commands": ["app/widgets"] + LIBRARIES,
     "app/window": ["app/commands", "app/widgets"] + LIBRARIES,
     "app": ["app/window"],  # main.cpp only

@@ -4,7 +4,6 @@
 #include "app/commands/kind_folder_dialog.h"
 #include "app/commands/messages.h"
 #include "exports/export_formats.h"
-#include "records/record_view.h"
 #include "records/start_time.h"
 
 #include <QDateTimeEdit>
@@ -25,15 +24,16 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 }  // namespace
 
-ExportCommand::ExportCommand(QWidget* window, const records::RecordView& view, std::function<QString()> loaded_file)
-    : QObject(window), window_(window), view_(view), loaded_file_(std::move(loaded_file))
+ExportCommand::ExportCommand(QWidget* window, WorkoutSource workout)
+    : QObject(window), window_(window), workout_(std::move(workout))
 {
 }
 
 // A date line that is no date and time: the user says when the workout
 // started, from the file's time of change, rather than being refused.
-std::optional<qint64> ExportCommand::start_utc(const std::string& header)
+std::optional<qint64> ExportCommand::start_utc(const WorkoutInHand& workout)
 {
+    const std::string& header = workout.date_line;
     if (const auto start = records::header_start(header))
         return records::to_utc(*start);
 
@@ -45,7 +45,8 @@ std::optional<qint64> ExportCommand::start_utc(const std::string& header)
         QStringLiteral("The workout's date line \"%1\" gives no date and time.\nWhen did the workout start?")
             .arg(QString::fromLatin1(header.data(), static_cast<qsizetype>(header.size()))),
         &dialog));
-    auto* edit = new QDateTimeEdit(QFileInfo(loaded_file_()).lastModified(), &dialog);
+    const QDateTime changed = workout.file.isEmpty() ? QDateTime() : QFileInfo(workout.file).lastModified();
+    auto* edit = new QDateTimeEdit(changed.isValid() ? changed : QDateTime::currentDateTime(), &dialog);
     edit->setObjectName(QStringLiteral("StartTimeEdit"));
     edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
     edit->setCalendarPopup(true);
@@ -61,11 +62,11 @@ std::optional<qint64> ExportCommand::start_utc(const std::string& header)
 
 void ExportCommand::Command_export_Click()
 {
-    const int r = view_.selected_date();
-    if (r < 0)
+    const std::optional<WorkoutInHand> workout = workout_();
+    if (!workout)
         return;
-    const std::string& header = view_.dates()[static_cast<std::size_t>(r)];
-    const std::optional<qint64> start = start_utc(header);
+    const std::string& header = workout->date_line;
+    const std::optional<qint64> start = start_utc(*workout);
     if (!start)
         return;
 
@@ -93,7 +94,7 @@ void ExportCommand::Command_export_Click()
     const exports::WorkoutFormat& format = exports::format_for_name(
         formats, QFileInfo(path).fileName().toStdString(), format_of(dialog.selectedNameFilter()));
 
-    const std::string bytes = format.write(view_.store(), r, *start);
+    const std::string bytes = format.write(*workout->store, workout->record, *start);
     report_write(window_, QStringLiteral("The workout was not exported."), path,
                  write_file_atomically(path, QByteArrayView(bytes)), "ExportMessage");
 }

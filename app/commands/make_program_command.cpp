@@ -8,18 +8,19 @@
 
 namespace trevalo::app {
 
-MakeProgramCommand::MakeProgramCommand(QWidget* window, editor::EditModel& edit, const records::RecordView& records,
+MakeProgramCommand::MakeProgramCommand(QWidget* window, editor::EditModel& edit, WorkoutSource workout,
                                        std::function<void()> chosen)
-    : QObject(window), window_(window), edit_(edit), records_(records), chosen_(std::move(chosen))
+    : QObject(window), window_(window), edit_(edit), workout_(std::move(workout)), chosen_(std::move(chosen))
 {
 }
 
 void MakeProgramCommand::Command_make_Click()
 {
-    const int r = records_.selected_date();
-    if (r < 0)
+    const std::optional<WorkoutInHand> workout = workout_();
+    if (!workout)
         return;
-    const auto made = records::record_program(records_.store(), r, {edit_.model(), edit_.unit(), edit_.mode()});
+    const auto made =
+        records::record_program(*workout->store, workout->record, {edit_.model(), edit_.unit(), edit_.mode()});
     if (!made) {
         show_message(window_, Tone::Refusal,
                      QStringLiteral("No program was made.\n\n%1").arg(QString::fromStdString(made.error())),

@@ -1,10 +1,11 @@
 #pragma once
 
-// "Make Program…": the workout shown on the Record tab becomes the program
-// on the Edit tab, under the settings selected there.
+// "Make Program…": a workout (the one the Record tab shows, or one from the
+// history) becomes the program on the Edit tab, under the settings selected
+// there.
 
+#include "app/commands/workout_in_hand.h"
 #include "editor/edit_model.h"
-#include "records/record_view.h"
 
 #include <QObject>
 
@@ -19,15 +20,14 @@ class MakeProgramCommand : public QObject {
 public:
     // `chosen` runs after the program's values went through the lists'
     // handlers: it applies them to the widgets and shows the Edit tab.
-    MakeProgramCommand(QWidget* window, editor::EditModel& edit, const records::RecordView& records,
-                       std::function<void()> chosen);
+    MakeProgramCommand(QWidget* window, editor::EditModel& edit, WorkoutSource workout, std::function<void()> chosen);
 
     void Command_make_Click();
 
 private:
     QWidget* window_;
     editor::EditModel& edit_;
-    const records::RecordView& records_;
+    WorkoutSource workout_;
     std::function<void()> chosen_;
 };
 

@@ -1,6 +1,6 @@
 // Window tests drive the real widgets; they need an application object, and
-// settings of their own: the folders a user's dialogs start in are not theirs
-// to change.
+// settings and a training history of their own: the folders a user's
+// dialogs start in and the workouts they kept are not theirs to change.
 
 #include <QApplication>
 #include <QSettings>
@@ -16,5 +16,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    // The training history too: each run starts one of its own.
+    const QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     return RUN_ALL_TESTS();
 }

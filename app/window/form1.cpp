@@ -2,6 +2,7 @@
 
 #include "app/commands/edit_history.h"
 #include "app/commands/export_program_command.h"
+#include "app/commands/history_service.h"
 #include "app/commands/import_command.h"
 #include "app/commands/make_program_command.h"
 #include "app/commands/messages.h"
@@ -14,6 +15,7 @@
 #include "app/widgets/tab_control.h"
 #include "app/widgets/twips.h"
 #include "app/window/edit_tab.h"
+#include "app/window/history_window.h"
 #include "app/window/record_tab.h"
 #include "files/file_source.h"
 #include "imports/outside_file.h"
@@ -72,13 +74,27 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
         edit_tab_->apply_changes();
         tabs_->setCurrentIndex(0);
     };
-    auto* make = new MakeProgramCommand(this, edit_model_, record_view_, program_chosen);
+    auto* make = new MakeProgramCommand(this, edit_model_, shown_workout(record_view_, [] { return QString(); }),
+                                        program_chosen);
     connect(record_tab_->make_program_button(), &QPushButton::clicked, make, &MakeProgramCommand::Command_make_Click);
     import_ = new ImportCommand(this, edit_model_, program_chosen);
     connect(edit_tab_->import_button(), &QPushButton::clicked, import_, &ImportCommand::Command_import_Click);
     auto* export_program = new ExportProgramCommand(this, edit_model_);
     connect(edit_tab_->export_program_button(), &QPushButton::clicked, export_program,
             &ExportProgramCommand::Command_export_program_Click);
+
+    // The training history: what a load shows is kept on the history's own
+    // thread, after it is shown.
+    training_ = new HistoryService(history::default_history_path(), this);
+    connect(record_tab_, &RecordTab::workouts_shown, this, [this](const QString& path) {
+        if (training_->keeping())
+            training_->keep(record_view_.shared_store(), record_view_.dates(), QFileInfo(path).fileName());
+    });
+    connect(training_, &HistoryService::told, this, [this](const QString& text, bool refusal) {
+        show_message(this, refusal ? Tone::Refusal : Tone::Note, text, "HistoryMessage");
+    });
+    connect(record_tab_->history_button(), &QPushButton::clicked, this, &Form1::Command_history_Click);
+    program_chosen_ = program_chosen;
 
     setAcceptDrops(true);
     Form_Load();
@@ -97,6 +113,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     edit_tab_->addActions({undo, redo});
     edit_tab_->setContextMenuPolicy(Qt::ActionsContextMenu);
     install_file_shortcuts(*this);
+}
+
+void Form1::Command_history_Click()
+{
+    if (!training_window_)
+        training_window_ = new HistoryWindow(*training_, edit_model_, program_chosen_, this);
+    training_window_->show();
+    training_window_->raise();
+    training_window_->activateWindow();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -170,7 +195,13 @@ void Form1::open_path(const QString& path)
     record_tab_->load(path, [this] { tabs_->setCurrentIndex(1); });
 }
 
-Form1::~Form1() = default;
+// The history's thread finishes its work while the window's models still
+// stand.
+Form1::~Form1()
+{
+    delete training_window_;
+    delete training_;
+}
 
 void Form1::Form_Load()
 {

@@ -8,12 +8,15 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace trevalo::app {
 
 class EditHistory;
 class EditTab;
+class HistoryService;
+class HistoryWindow;
 class ImportCommand;
 class OpenCommand;
 class SaveCommand;
@@ -49,6 +52,7 @@ protected:
 private:
     void Form_Load();
     void open_dropped(const QString& path);
+    void Command_history_Click();
 
     std::unique_ptr<Pictures> pictures_;
     editor::EditModel edit_model_;
@@ -60,6 +64,9 @@ private:
     OpenCommand* load_ = nullptr;
     ImportCommand* import_ = nullptr;
     EditHistory* history_ = nullptr;
+    HistoryService* training_ = nullptr;
+    HistoryWindow* training_window_ = nullptr;
+    std::function<void()> program_chosen_;
 };
 
 }  // namespace trevalo::app

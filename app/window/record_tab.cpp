@@ -137,11 +137,13 @@ void RecordTab::build_side()
     connect(workouts_, &QPushButton::clicked, this, &RecordTab::Command_workouts_Click);
     export_ = make_button(this, "Command_export", "Export\u2026", 6840, 7785, 2775, 495);
     export_->setEnabled(false);
-    auto* exporter = new ExportCommand(this, model_, [this] { return loaded_path_; });
+    auto* exporter = new ExportCommand(this, shown_workout(model_, [this] { return loaded_path_; }));
     connect(export_, &QPushButton::clicked, exporter, &ExportCommand::Command_export_Click);
     // The free area under "Export…": the workout shown becomes the Edit tab's program.
     make_ = make_button(this, "Command_make", "Make Program\u2026", 6840, 8400, 2775, 495);
     make_->setEnabled(false);
+    // Under "Make Program…", at the column's spacing.
+    history_ = make_button(this, "Command_history", "History\u2026", 6840, 9015, 2775, 495);
 
     hscroll1_ = new SampleScrollBar(this);
     hscroll1_->setAccessibleName(QStringLiteral("Samples shown"));
@@ -232,6 +234,8 @@ bool RecordTab::load(const QString& path, const std::function<void()>& opened)
     const Result<void> loaded = model_.end_load();
     loaded_path_ = path;
     apply(model_.take_changes());
+    if (records > 0)
+        emit workouts_shown(path);
 
     if (!read_error.isEmpty())
         refuse_file(this, QStringLiteral("The record file could not be read to its end."), path, read_error,

@@ -51,12 +51,17 @@ public:
 
     // "Make Program…", enabled while a workout is shown.
     QPushButton* make_program_button() const { return make_; }
+    // "History…", always enabled: the history outlives the file shown.
+    QPushButton* history_button() const { return history_; }
 
 signals:
     // Another workout or other samples are shown.
     void shown_changed();
     // A load ended: other workouts are listed.
     void file_loaded();
+    // The workouts of the file at `path` are shown (some of them, when the
+    // load stopped at a fault); a cancelled load shows none.
+    void workouts_shown(const QString& path);
 
 private:
     void build_charts();
@@ -81,6 +86,7 @@ private:
     QPushButton* export_ = nullptr;
     QPushButton* make_ = nullptr;
     QPushButton* workouts_ = nullptr;
+    QPushButton* history_ = nullptr;
     class WorkoutsWindow* workouts_window_ = nullptr;
     QString loaded_path_;  // the record file shown
     std::array<PictureBox*, records::kColumns> image_s_{}, image_i_{};

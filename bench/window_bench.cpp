@@ -1,16 +1,23 @@
 // How long the window takes to open, and to switch the treadmill model with
 // every widget update and repaint included. Runs offscreen.
 
+#include "app/commands/history_service.h"
 #include "app/window/form1.h"
+#include "app/window/history_window.h"
 #include "app/window/record_tab.h"
 #include "app/window/workouts_window.h"
+#include "history/history_store.h"
+#include "records/record_reader.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QDir>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
 
@@ -153,6 +160,74 @@ void AllWorkoutsOfTheLargestFile(benchmark::State& state)
 }
 BENCHMARK(AllWorkoutsOfTheLargestFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
+// Keeping the largest file in a new history after "Open File" shows it: the
+// window's longest stand-still while the history's thread keeps, measured by
+// a 10 ms timer, and the time until the keep is done.
+void KeepLargestFileWhileTheWindowRuns(benchmark::State& state)
+{
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    double longest_gap_ms = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QDir(data + QStringLiteral("/trevalo")).removeRecursively();
+        state.ResumeTiming();
+        Form1 window;
+        window.show();
+        auto* service = window.findChild<trevalo::app::HistoryService*>();
+        QSignalSpy kept(service, &trevalo::app::HistoryService::changed);
+        QElapsedTimer gap;
+        QTimer ticks;
+        QObject::connect(&ticks, &QTimer::timeout, [&] {
+            longest_gap_ms = std::max(longest_gap_ms, gap.nsecsElapsed() / 1e6);
+            gap.restart();
+        });
+        window.findChild<trevalo::app::RecordTab*>()->load(qEnvironmentVariable("TREVALO_LARGEST_RECORD_FILE"));
+        gap.start();
+        ticks.start(10);
+        if (!kept.wait(10000))
+            state.SkipWithError("nothing kept");
+    }
+    state.counters["longest_stand_still_ms"] = longest_gap_ms;
+}
+BENCHMARK(KeepLargestFileWhileTheWindowRuns)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3)->ReportAggregatesOnly();
+
+// "History…" over 10,000 kept workouts: from the click to every table filled.
+void HistoryWindowOf10000Workouts(benchmark::State& state)
+{
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    QDir(data + QStringLiteral("/trevalo")).removeRecursively();
+    {
+        std::ifstream in(qEnvironmentVariable("TREVALO_LARGEST_RECORD_FILE").toStdString(), std::ios::binary);
+        const std::string file{std::istreambuf_iterator<char>(in), {}};
+        trevalo::records::RecordStore store;
+        std::vector<std::string> dates;
+        auto history = trevalo::history::HistoryStore::open(trevalo::history::default_history_path(), 0);
+        if (!history || !trevalo::records::read_records(file, store, dates) || dates.size() != 1024) {
+            state.SkipWithError("no history made");
+            return;
+        }
+        // Ten years of the largest log's first 1000 workouts.
+        for (int year = 0; year < 10; ++year) {
+            std::vector<std::string> some(dates.begin(), dates.begin() + 1000);
+            for (std::string& date : some)
+                date.replace(0, 4, std::to_string(2016 + year));
+            history->keep(store, some, "largest.txt", 0);
+        }
+    }
+    for (auto _ : state) {
+        Form1 window;
+        window.show();
+        QCoreApplication::processEvents();
+        auto* button = window.findChild<QPushButton*>(QStringLiteral("Command_history"));
+        button->click();
+        auto* shown = window.findChild<trevalo::app::HistoryWindow*>();
+        if (!QSignalSpy(shown, &trevalo::app::HistoryWindow::refreshed).wait(10000))
+            state.SkipWithError("no tables");
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(HistoryWindowOf10000Workouts)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly();
+
 // The yardstick for "Open File": the simplest reading of the same file line
 // by line, doing nothing with the lines.
 void GetlinePassSameFile(benchmark::State& state)
@@ -179,6 +254,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The workouts the window keeps go to a history of the run's own.
+    const QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

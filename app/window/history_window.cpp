@@ -144,7 +144,7 @@ HistoryWindow::HistoryWindow(HistoryService& history, editor::EditModel& edit, s
 {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(tr("History"));
-    resize(1120, 760);
+    resize(1240, 800);
     build();
 
     const WorkoutSource chosen = [this] { return chosen_; };
@@ -192,6 +192,8 @@ void HistoryWindow::build()
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // The rows share their shapes: the first ones tell each column's width.
+    table_->horizontalHeader()->setResizeContentsPrecision(32);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& at) {
         if (at.isValid())
             show_workout(at.data(HistoryWorkoutsModel::kIdRole).toLongLong());
@@ -361,6 +363,9 @@ void HistoryWindow::show_snapshot(Snapshot s)
             best_ids_[static_cast<std::size_t>(r)] = best->id;
     }
     bests_->resizeColumnsToContents();
+    // Every best in sight: there are only eight.
+    bests_->setMinimumHeight(bests_->horizontalHeader()->height() + history::kBestRows * bests_->rowHeight(0) +
+                             2 * bests_->frameWidth());
 
     totals_->setText(s.unavailable.empty() ? text(history::totals_text(s.overall, unit)) : text(s.unavailable));
     export_all_->setEnabled(model_->rowCount() > 0);

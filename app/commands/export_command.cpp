@@ -42,7 +42,7 @@ std::optional<qint64> ExportCommand::start_utc(const std::string& header)
     dialog.setWindowTitle(QStringLiteral("TREVALO USB AP"));
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel(
-        QStringLiteral("The workout's date line \"%1\" gives no date and time.\nWhen did the workout start?")
+        tr("The workout's date line \"%1\" gives no date and time.\nWhen did the workout start?")
             .arg(QString::fromLatin1(header.data(), static_cast<qsizetype>(header.size()))),
         &dialog));
     auto* edit = new QDateTimeEdit(QFileInfo(loaded_file_()).lastModified(), &dialog);
@@ -79,7 +79,7 @@ void ExportCommand::Command_export_Click()
     };
     QStringList filters;
     for (const exports::WorkoutFormat& format : formats)
-        filters.append(text(format.filter));
+        filters.append(QString::fromStdString(exports::shown_filter(format)));
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(text(formats.front().suffix));
     connect(&dialog, &QFileDialog::filterSelected, &dialog,
@@ -94,7 +94,7 @@ void ExportCommand::Command_export_Click()
         formats, QFileInfo(path).fileName().toStdString(), format_of(dialog.selectedNameFilter()));
 
     const std::string bytes = format.write(view_.store(), r, *start);
-    report_write(window_, QStringLiteral("The workout was not exported."), path,
+    report_write(window_, tr("The workout was not exported."), path,
                  write_file_atomically(path, QByteArrayView(bytes)), "ExportMessage");
 }
 

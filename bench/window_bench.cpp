@@ -211,7 +211,7 @@ void HistoryWindowOf10000Workouts(benchmark::State& state)
             std::vector<std::string> some(dates.begin(), dates.begin() + 1000);
             for (std::string& date : some)
                 date.replace(0, 4, std::to_string(2016 + year));
-            history->keep(store, some, "largest.txt", 0);
+            history.value().keep(store, some, "largest.txt", 0);
         }
     }
     for (auto _ : state) {

@@ -1,5 +1,6 @@
 #include "editor/edit_items.h"
 
+#include "base/translation.h"
 #include "program/decimal_text.h"
 
 #include <array>
@@ -170,14 +171,14 @@ int speed_item_for_level(Model model, Unit unit, Mode mode, int level)
     return model == Model::QM20 && item > 0 ? item + 1 : item;
 }
 
-std::string_view speed_frame_caption(Unit unit)
+std::string speed_frame_caption(Unit unit)
 {
-    return unit == Unit::MPH ? "SPEED(MPH)" : "SPEED(KPH)";
+    return unit == Unit::MPH ? translated("editor", "SPEED(MPH)") : translated("editor", "SPEED(KPH)");
 }
 
-std::string_view weight_frame_caption(Unit unit)
+std::string weight_frame_caption(Unit unit)
 {
-    return unit == Unit::MPH ? "Set_Weight(LBS)" : "Set_Weight(KG)";
+    return unit == Unit::MPH ? translated("editor", "Set_Weight(LBS)") : translated("editor", "Set_Weight(KG)");
 }
 
 }  // namespace trevalo::editor

@@ -68,7 +68,7 @@ int speed_lamp_item(Model model, Unit unit, Mode mode, int level);
 // the same speed on "QM-20" as on "QM-5".
 int speed_item_for_level(Model model, Unit unit, Mode mode, int level);
 
-std::string_view speed_frame_caption(Unit unit);   // "SPEED(MPH)" / "SPEED(KPH)"
-std::string_view weight_frame_caption(Unit unit);  // "Set_Weight(LBS)" / "Set_Weight(KG)"
+std::string speed_frame_caption(Unit unit);   // "SPEED(MPH)" / "SPEED(KPH)", translated
+std::string weight_frame_caption(Unit unit);  // "Set_Weight(LBS)" / "Set_Weight(KG)", translated
 
 }  // namespace trevalo::editor

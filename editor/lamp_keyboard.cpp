@@ -1,5 +1,7 @@
 #include "editor/lamp_keyboard.h"
 
+#include "base/translation.h"
+
 namespace trevalo::editor {
 
 namespace {
@@ -40,8 +42,9 @@ int settle_cursor(const EditModel& model, Ctl grid, int lamp)
 
 std::string lamp_name(Ctl grid, int lamp)
 {
-    return std::string(grid == Ctl::Image1 ? "Speed" : "Incline") + ", segment " +
-           std::to_string(segment_of_lamp(lamp) + 1) + ", level " + std::to_string(level_of_lamp(lamp));
+    return filled(grid == Ctl::Image1 ? translated("editor", "Speed, segment %1, level %2")
+                                      : translated("editor", "Incline, segment %1, level %2"),
+                  segment_of_lamp(lamp) + 1, level_of_lamp(lamp));
 }
 
 std::string lamp_value(const EditModel& model, Ctl grid, int lamp)
@@ -53,26 +56,29 @@ std::string lamp_value(const EditModel& model, Ctl grid, int lamp)
     const int item = speed_item_for_level(model.model(), model.unit(), model.mode(), level);
     if (item >= static_cast<int>(items.size()))
         return {};
-    return items[static_cast<std::size_t>(item)] + (model.unit() == Unit::MPH ? " MPH" : " KPH");
+    return filled(model.unit() == Unit::MPH ? translated("editor", "%1 MPH") : translated("editor", "%1 KPH"),
+                  items[static_cast<std::size_t>(item)]);
 }
 
 std::string lamp_description(const EditModel& model, Ctl grid, int lamp)
 {
     const LampState& l = model.lamp(grid, lamp);
-    const std::string lit = l.picture == Lamp::Grey || l.picture == Lamp::None ? "not lit" : "lit";
+    const bool lit = l.picture != Lamp::Grey && l.picture != Lamp::None;
     if (!l.enabled)
-        return lit + "; does not react to clicks";
-    return lit + "; a click sets " + lamp_value(model, grid, lamp);
+        return lit ? translated("editor", "lit; does not react to clicks")
+                   : translated("editor", "not lit; does not react to clicks");
+    return filled(lit ? translated("editor", "lit; a click sets %1") : translated("editor", "not lit; a click sets %1"),
+                  lamp_value(model, grid, lamp));
 }
 
 std::string list_name(ControlRef list)
 {
     switch (list.ctl) {
-    case Ctl::Combo_s: return "Speed of segment " + std::to_string(list.index + 1);
-    case Ctl::Combo_i: return "Incline of segment " + std::to_string(list.index + 1);
-    case Ctl::Combo_type: return "Treadmill model";
-    case Ctl::Combo_min: return "Workout time in minutes";
-    case Ctl::Combo_weight: return "User weight";
+    case Ctl::Combo_s: return filled(translated("editor", "Speed of segment %1"), list.index + 1);
+    case Ctl::Combo_i: return filled(translated("editor", "Incline of segment %1"), list.index + 1);
+    case Ctl::Combo_type: return translated("editor", "Treadmill model");
+    case Ctl::Combo_min: return translated("editor", "Workout time in minutes");
+    case Ctl::Combo_weight: return translated("editor", "User weight");
     default: return {};
     }
 }

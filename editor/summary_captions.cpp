@@ -1,5 +1,6 @@
 #include "editor/summary_captions.h"
 
+#include "base/translation.h"
 #include "program/decimal_text.h"
 #include "program/summary.h"
 
@@ -8,8 +9,6 @@
 namespace trevalo::editor {
 
 namespace {
-
-constexpr const char* kColon = "\xEF\xBC\x9A";  // U+FF1A
 
 std::string minutes_seconds(double seconds)
 {
@@ -25,12 +24,15 @@ SummaryCaptions summary_captions(const program::Program& p)
 {
     const program::Summary s = program::summarise(p);
     const bool mph = p.settings.unit == program::Unit::MPH;
-    const std::string colon = kColon;
+    // The colon is the full-width one in every language.
     return {
-        "Segment" + colon + minutes_seconds(s.segment_s),
-        "Distance" + colon + program::decimal_text(s.distance, 2) + (mph ? " Mile" : " km"),
-        "Avg speed" + colon + program::decimal_text(s.average_speed, 1) + (mph ? " MPH" : " KPH"),
-        "Climb" + colon + program::decimal_text(std::nearbyint(s.climb), 0) + (mph ? " ft" : " m"),
+        filled(translated("editor", "Segment：%1"), minutes_seconds(s.segment_s)),
+        filled(mph ? translated("editor", "Distance：%1 Mile") : translated("editor", "Distance：%1 km"),
+               program::decimal_text(s.distance, 2)),
+        filled(mph ? translated("editor", "Avg speed：%1 MPH") : translated("editor", "Avg speed：%1 KPH"),
+               program::decimal_text(s.average_speed, 1)),
+        filled(mph ? translated("editor", "Climb：%1 ft") : translated("editor", "Climb：%1 m"),
+               program::decimal_text(std::nearbyint(s.climb), 0)),
     };
 }
 

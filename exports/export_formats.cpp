@@ -30,13 +30,13 @@ std::string fit_workout(const program::Program& program, std::string_view name, 
 }
 
 constexpr std::array kWorkoutFormats{
-    WorkoutFormat{"FIT activity (*.fit)", "fit", fit_activity},
-    WorkoutFormat{"Training Center XML (*.tcx)", "tcx", tcx},
-    WorkoutFormat{"CSV, one row per sample (*.csv)", "csv", csv},
+    WorkoutFormat{TREVALO_NOOP("exports", "FIT activity (*.fit)"), "fit", fit_activity},
+    WorkoutFormat{TREVALO_NOOP("exports", "Training Center XML (*.tcx)"), "tcx", tcx},
+    WorkoutFormat{TREVALO_NOOP("exports", "CSV, one row per sample (*.csv)"), "csv", csv},
 };
 
 constexpr std::array kProgramFormats{
-    ProgramFormat{"FIT workout (*.fit)", "fit", fit_workout},
+    ProgramFormat{TREVALO_NOOP("exports", "FIT workout (*.fit)"), "fit", fit_workout},
 };
 
 }  // namespace

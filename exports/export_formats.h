@@ -5,6 +5,7 @@
 // and the suffix rules are made from these rows and nowhere else.
 
 #include "base/file_suffix.h"
+#include "base/translation.h"
 #include "program/program.h"
 #include "records/record_store.h"
 
@@ -17,7 +18,7 @@ namespace trevalo::exports {
 
 // A workout of the record file: FIT activity, TCX, CSV.
 struct WorkoutFormat {
-    std::string_view filter;  // "FIT activity (*.fit)"
+    std::string_view filter;  // "FIT activity (*.fit)", a literal marked for translation
     std::string_view suffix;  // "fit", without the dot, in lower case
     // Record r of the store, starting at `start_utc` (seconds since 1970, UTC).
     std::string (*write)(const records::RecordStore& store, int r, std::int64_t start_utc);
@@ -34,12 +35,19 @@ struct ProgramFormat {
 std::span<const WorkoutFormat> workout_formats();
 std::span<const ProgramFormat> program_formats();
 
+// A row's filter as the dialog shows it, in the user's language.
+template <typename Format>
+std::string shown_filter(const Format& format)
+{
+    return translated("exports", format.filter.data());
+}
+
 // The row whose filter the dialog shows; the first when none is.
 template <typename Format>
 const Format& format_of_filter(std::span<const Format> formats, std::string_view filter)
 {
     for (const Format& format : formats)
-        if (format.filter == filter)
+        if (shown_filter(format) == filter)
             return format;
     return formats.front();
 }

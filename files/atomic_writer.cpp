@@ -1,5 +1,7 @@
 #include "files/atomic_writer.h"
 
+#include "base/translation.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,9 +51,11 @@ std::string unique_suffix()
     return text;
 }
 
-Result<void> fail(std::string_view step, int error_number)
+// `step` is a text marked for translation in the "files" context.
+Result<void> fail(const char* step, int error_number)
 {
-    return Result<void>::failure(std::string(step) + ": " + std::generic_category().message(error_number));
+    return Result<void>::failure(
+        filled(translated("files", "%1: %2"), translated("files", step), std::generic_category().message(error_number)));
 }
 
 }  // namespace
@@ -66,11 +70,11 @@ Result<void> AtomicWriter::write(const std::string& path, std::string_view bytes
     struct stat link;
     for (int hops = 0; ::lstat(target.c_str(), &link) == 0 && S_ISLNK(link.st_mode); ++hops) {
         if (hops == kMaxLinks)
-            return fail("Could not follow the link", ELOOP);
+            return fail(TREVALO_NOOP("files", "Could not follow the link"), ELOOP);
         std::vector<char> points_to(PATH_MAX);
         const ssize_t length = ::readlink(target.c_str(), points_to.data(), points_to.size());
         if (length < 0)
-            return fail("Could not follow the link", errno);
+            return fail(TREVALO_NOOP("files", "Could not follow the link"), errno);
         const std::string next(points_to.data(), static_cast<std::size_t>(length));
         target = next.starts_with('/') ? next : place_of(target).folder + '/' + next;
     }
@@ -81,7 +85,8 @@ Result<void> AtomicWriter::write(const std::string& path, std::string_view bytes
     struct stat existing;
     const bool replacing = ::stat(target.c_str(), &existing) == 0;
     if (replacing && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode))
-        return Result<void>::failure("Could not replace the file: it is a device or a pipe, not a regular file");
+        return Result<void>::failure(
+            translated("files", "Could not replace the file: it is a device or a pipe, not a regular file"));
 
     std::string temporary;
     int fd = -1;
@@ -90,9 +95,9 @@ Result<void> AtomicWriter::write(const std::string& path, std::string_view bytes
         // 0666 lets the umask (and a default ACL) decide, as for any new file.
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && (errno != EEXIST || tries == kMaxTries))
-            return fail("Could not create a file in the folder", errno);
+            return fail(TREVALO_NOOP("files", "Could not create a file in the folder"), errno);
     }
-    auto abandon = [&](std::string_view step, int error_number) {
+    auto abandon = [&](const char* step, int error_number) {
         if (fd >= 0)
             ::close(fd);
         ::unlink(temporary.c_str());
@@ -109,20 +114,20 @@ Result<void> AtomicWriter::write(const std::string& path, std::string_view bytes
         if (written > 0)
             done += static_cast<std::size_t>(written);
         else if (written == 0)  // a device that takes nothing would hold the loop forever
-            return abandon("Could not write the content", EIO);
+            return abandon(TREVALO_NOOP("files", "Could not write the content"), EIO);
         else if (errno != EINTR)
-            return abandon("Could not write the content", errno);
+            return abandon(TREVALO_NOOP("files", "Could not write the content"), errno);
     }
     // Network and FUSE file systems may report a lost write only here or at
     // close. EINVAL means the file system has nothing to flush.
     if (::fsync(fd) != 0 && errno != EINVAL)
-        return abandon("Could not save the content to the disk", errno);
+        return abandon(TREVALO_NOOP("files", "Could not save the content to the disk"), errno);
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0)
-        return abandon("Could not finish the file", errno);
+        return abandon(TREVALO_NOOP("files", "Could not finish the file"), errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0)
-        return abandon("Could not put the new file in place", errno);
+        return abandon(TREVALO_NOOP("files", "Could not put the new file in place"), errno);
 
     // Best effort: the new name survives a power cut only once the folder is
     // on the disk too, but the file is already whole under it.

@@ -1,5 +1,7 @@
 #include "files/file_source.h"
 
+#include "base/translation.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -11,17 +13,17 @@ namespace trevalo::files {
 
 namespace {
 
-const char* kind_of(unsigned mode)
+std::string refusal_of(unsigned mode)
 {
     if (S_ISDIR(mode))
-        return "a folder";
+        return translated("files", "This is a folder, not a file that can be read.");
     if (S_ISFIFO(mode))
-        return "a named pipe";
+        return translated("files", "This is a named pipe, not a file that can be read.");
     if (S_ISSOCK(mode))
-        return "a socket";
+        return translated("files", "This is a socket, not a file that can be read.");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "a device";
-    return "not a regular file";
+        return translated("files", "This is a device, not a file that can be read.");
+    return translated("files", "This is not a regular file, not a file that can be read.");
 }
 
 // Taken at once: errno changes with the next call.
@@ -40,7 +42,7 @@ Result<void> FileSource::refuse_unless_regular(unsigned mode)
     if (S_ISREG(mode))
         return {};
     not_a_file_ = true;
-    return Result<void>::failure(std::string("This is ") + kind_of(mode) + ", not a file that can be read.");
+    return Result<void>::failure(refusal_of(mode));
 }
 
 Result<void> FileSource::open(const std::string& path)

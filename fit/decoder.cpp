@@ -30,11 +30,13 @@ struct Definition {
     std::vector<FieldLayout> fields;
 };
 
-std::string at_byte(std::size_t offset) { return " (" + byte_text(offset) + ")."; }
-
 // What a reader makes of messages that do not hold together: the file was
-// changed or broken after its writer made it.
-constexpr const char* kDamaged = "The file is damaged: ";
+// changed or broken after its writer made it. `what` is marked for
+// translation in the "fit" context.
+std::string damaged(const char* what, std::size_t offset)
+{
+    return filled(translated("fit", "The file is damaged: %1 (%2)."), translated("fit", what), byte_text(offset));
+}
 
 std::uint64_t raw_value(const unsigned char* bytes, int size, bool big_endian)
 {
@@ -76,14 +78,17 @@ private:
     Result<std::size_t> definition(std::size_t at, std::size_t end, std::uint8_t header)
     {
         using R = Result<std::size_t>;
-        const auto past_end = [&] { return R::failure(kDamaged + std::string("a definition message runs past the end of the messages") + at_byte(at)); };
+        const auto past_end = [&] { return R::failure(damaged(TREVALO_NOOP("fit", "a definition message runs past the end of the messages"), at)); };
         if (end - at < 6)
             return past_end();
         Definition d;
         const auto architecture = static_cast<std::uint8_t>(file_[at + 2]);
         if (architecture > 1)
-            return R::failure(kDamaged + std::string("a definition message gives architecture ") + std::to_string(architecture) +
-                              "; only 0 (little-endian) and 1 (big-endian) exist" + at_byte(at));
+            return R::failure(filled(
+                damaged(TREVALO_NOOP("fit", "a definition message gives architecture %1; only 0 (little-endian) and "
+                                            "1 (big-endian) exist"),
+                        at),
+                architecture));
         d.big_endian = architecture == 1;
         d.global = static_cast<std::uint16_t>(raw_value(bytes(at + 3), 2, d.big_endian));
         std::size_t count = static_cast<std::uint8_t>(file_[at + 5]);
@@ -131,10 +136,12 @@ private:
         using R = Result<std::size_t>;
         const Definition& d = locals_[local];
         if (!d.defined)
-            return R::failure(kDamaged + std::string("a data message uses local message type ") + std::to_string(local) +
-                              ", which no definition before it declares" + at_byte(at));
+            return R::failure(filled(damaged(TREVALO_NOOP("fit", "a data message uses local message type %1, which no "
+                                                                "definition before it declares"),
+                                             at),
+                                     local));
         if (end - at - 1 < d.data_size)
-            return R::failure(kDamaged + std::string("a data message runs past the end of the messages") + at_byte(at));
+            return R::failure(damaged(TREVALO_NOOP("fit", "a data message runs past the end of the messages"), at));
         Message message{d.global, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(out_.fields.size()), 0};
         std::size_t next = at + 1;
         for (const FieldLayout& field : d.fields) {
@@ -263,8 +270,9 @@ Result<Decoded> decode(std::string_view file, DecodeOptions options)
     for (std::size_t start = 0; start == 0 || start < file.size();) {
         Result<FileHeader> header = read_header(file, start);
         if (!header && start > 0 && (file.size() - start < 12 || file.substr(start + 8, 4) != ".FIT"))
-            return R::failure(kDamaged + std::string("after its FIT data come ") + std::to_string(file.size() - start) +
-                              " bytes that are not FIT data" + at_byte(start));
+            return R::failure(filled(
+                damaged(TREVALO_NOOP("fit", "after its FIT data come %1 bytes that are not FIT data"), start),
+                file.size() - start));
         if (!header)
             return R::failure(header.error());
         const std::size_t end = start + header->size + header->data_size;
@@ -272,7 +280,7 @@ Result<Decoded> decode(std::string_view file, DecodeOptions options)
             const auto stored = static_cast<std::uint16_t>(static_cast<unsigned char>(file[end]) |
                                                            static_cast<unsigned char>(file[end + 1]) << 8);
             if (stored != crc16(file.substr(start, end - start)))
-                return R::failure(kDamaged + std::string("its check sum does not match") + at_byte(end));
+                return R::failure(damaged(TREVALO_NOOP("fit", "its check sum does not match"), end));
         }
         if (start == 0)
             decoded.header = *header;

@@ -1,5 +1,7 @@
 #include "folders/dialog_folders.h"
 
+#include "base/translation.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -61,9 +63,10 @@ Result<QString> DialogFolders::remember_folder(FileKind kind, const QString& cho
     settings_.setValue(settings_key(kind), folder);
     settings_.sync();
     if (settings_.status() != QSettings::NoError)
-        return Result<QString>::failure("The folder " + QDir::toNativeSeparators(folder).toStdString() +
-                                        " could not be kept for the next dialog in " +
-                                        QDir::toNativeSeparators(settings_.fileName()).toStdString() + ".");
+        return Result<QString>::failure(
+            filled(translated("folders", "The folder %1 could not be kept for the next dialog in %2."),
+                   QDir::toNativeSeparators(folder).toStdString(),
+                   QDir::toNativeSeparators(settings_.fileName()).toStdString()));
     return folder;
 }
 

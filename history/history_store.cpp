@@ -1,5 +1,7 @@
 #include "history/history_store.h"
 
+#include "base/translation.h"
+
 #include "records/sample_levels.h"
 #include "records/start_time.h"
 
@@ -380,7 +382,8 @@ HistoryStore::~HistoryStore() { close(db_); }
 Result<HistoryStore> HistoryStore::open(const std::string& path, std::int64_t now_utc)
 {
     auto cannot = [&](const std::string& why) {
-        return Result<HistoryStore>::failure("The training history cannot be kept in " + path + ": " + why + ".");
+        return Result<HistoryStore>::failure(
+            filled(translated("history", "The training history cannot be kept in %1: %2."), path, why));
     };
     const fs::path folder = fs::path(path).parent_path();
     std::error_code error;
@@ -397,27 +400,30 @@ Result<HistoryStore> HistoryStore::open(const std::string& path, std::int64_t no
             if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
                 const std::string why = sqlite_error(db);
                 close(db);
-                return Result<HistoryStore>::failure("The training history " + path + " cannot be read: " + why + ".");
+                return Result<HistoryStore>::failure(
+                    filled(translated("history", "The training history %1 cannot be read: %2."), path, why));
             }
             sqlite3_busy_timeout(db, kBusyTimeoutMs);
             return HistoryStore(db, path, true,
-                                "The training history " + path +
-                                    " was written by a later version of trevalo: it is shown, and nothing is kept "
-                                    "in it.");
+                                filled(translated("history", "The training history %1 was written by a later version "
+                                                             "of trevalo: it is shown, and nothing is kept in it."),
+                                       path));
         }
         if (check.found == Found::Broken) {
             const std::string aside = path + ".broken-" + stamp(now_utc);
             fs::rename(path, aside, error);
             if (error)
-                return cannot("it cannot be read (" + check.why + ") nor moved aside (" + error.message() + ")");
+                return cannot(filled(translated("history", "it cannot be read (%1) nor moved aside (%2)"), check.why,
+                                     error.message()));
             // The journal of a damaged file belongs to it.
             for (const char* suffix : {"-wal", "-shm", "-journal"}) {
                 std::error_code ignored;
                 if (fs::exists(path + suffix, ignored))
                     fs::rename(path + suffix, aside + suffix, ignored);
             }
-            notice = "The training history " + path + " could not be read (" + check.why + "); it was moved to " +
-                     aside + " and a new history started.";
+            notice = filled(translated("history", "The training history %1 could not be read (%2); it was moved "
+                                                  "to %3 and a new history started."),
+                            path, check.why, aside);
         }
     }
 
@@ -456,9 +462,9 @@ Result<HistoryStore> HistoryStore::open(const std::string& path, std::int64_t no
     return store;
 }
 
-std::string HistoryStore::fault(std::string_view doing) const
+std::string HistoryStore::fault(const std::string& pattern) const
 {
-    return "The training history " + path_ + ", " + std::string(doing) + ": " + sqlite_error(db_) + ".";
+    return filled(pattern, path_, sqlite_error(db_));
 }
 
 Result<void> HistoryStore::exec(const char* sql) const
@@ -470,9 +476,11 @@ Result<KeepReport> HistoryStore::keep(const records::RecordStore& store, const s
                                       std::string_view file_name, std::int64_t now_utc)
 {
     if (read_only_)
-        return Result<KeepReport>::failure("The training history " + path_ +
-                                           " was written by a later version of trevalo; this one keeps nothing in it.");
-    const char* doing = "keeping workouts";
+        return Result<KeepReport>::failure(filled(
+            translated("history", "The training history %1 was written by a later version of trevalo; this one keeps "
+                                  "nothing in it."),
+            path_));
+    const std::string doing = translated("history", "The training history %1 could not keep the workouts: %2.");
     if (!exec("BEGIN IMMEDIATE"))
         return Result<KeepReport>::failure(fault(doing));
     Statement kept(db_, "SELECT 1 FROM workouts WHERE hash_a = ?1 AND hash_b = ?2");
@@ -562,9 +570,11 @@ Result<KeepReport> HistoryStore::keep(const records::RecordStore& store, const s
 Result<void> HistoryStore::forget(const std::vector<std::int64_t>& ids)
 {
     if (read_only_)
-        return Result<void>::failure("The training history " + path_ +
-                                     " was written by a later version of trevalo; this one changes nothing in it.");
-    const char* doing = "forgetting workouts";
+        return Result<void>::failure(filled(
+            translated("history", "The training history %1 was written by a later version of trevalo; this one "
+                                  "changes nothing in it."),
+            path_));
+    const std::string doing = translated("history", "The training history %1 could not forget the workouts: %2.");
     if (!exec("BEGIN IMMEDIATE"))
         return Result<void>::failure(fault(doing));
     Statement remember(db_, "INSERT OR IGNORE INTO forgotten SELECT hash_a, hash_b FROM workouts WHERE id = ?1");
@@ -605,7 +615,7 @@ Result<std::vector<WorkoutRow>> HistoryStore::workouts(Unit unit) const
                 " climb_m / ?2, calories, average_pulse, file_name, imperial"
                 " FROM workouts ORDER BY start_utc IS NULL, start_utc DESC, id DESC");
     if (!q)
-        return Result<std::vector<WorkoutRow>>::failure(fault("listing workouts"));
+        return Result<std::vector<WorkoutRow>>::failure(fault(translated("history", "The training history %1 could not list its workouts: %2.")));
     q.bind(1, km_per(unit));
     q.bind(2, metres_per(unit));
     std::vector<WorkoutRow> rows;
@@ -628,7 +638,7 @@ Result<std::vector<WorkoutRow>> HistoryStore::workouts(Unit unit) const
         rows.push_back(std::move(w));
     }
     if (step != SQLITE_DONE)
-        return Result<std::vector<WorkoutRow>>::failure(fault("listing workouts"));
+        return Result<std::vector<WorkoutRow>>::failure(fault(translated("history", "The training history %1 could not list its workouts: %2.")));
     return rows;
 }
 
@@ -640,7 +650,7 @@ Result<std::vector<PeriodTotals>> HistoryStore::totals(Period period, Unit unit)
                             " FROM workouts GROUP BY 1 ORDER BY " + column + " IS NULL, " + column + " DESC";
     Statement q(db_, sql.c_str());
     if (!q)
-        return Result<std::vector<PeriodTotals>>::failure(fault("adding up periods"));
+        return Result<std::vector<PeriodTotals>>::failure(fault(translated("history", "The training history %1 could not add up its periods: %2.")));
     q.bind(1, km_per(unit));
     q.bind(2, metres_per(unit));
     std::vector<PeriodTotals> rows;
@@ -651,7 +661,7 @@ Result<std::vector<PeriodTotals>> HistoryStore::totals(Period period, Unit unit)
         rows.push_back(std::move(t));
     }
     if (step != SQLITE_DONE)
-        return Result<std::vector<PeriodTotals>>::failure(fault("adding up periods"));
+        return Result<std::vector<PeriodTotals>>::failure(fault(translated("history", "The training history %1 could not add up its periods: %2.")));
     return rows;
 }
 
@@ -659,11 +669,11 @@ Result<PeriodTotals> HistoryStore::overall(Unit unit) const
 {
     Statement q(db_, "SELECT COUNT(*), TOTAL(distance_km) / ?1, TOTAL(duration_s), TOTAL(climb_m) / ?2 FROM workouts");
     if (!q)
-        return Result<PeriodTotals>::failure(fault("adding up all workouts"));
+        return Result<PeriodTotals>::failure(fault(translated("history", "The training history %1 could not add up its workouts: %2.")));
     q.bind(1, km_per(unit));
     q.bind(2, metres_per(unit));
     if (q.step() != SQLITE_ROW)
-        return Result<PeriodTotals>::failure(fault("adding up all workouts"));
+        return Result<PeriodTotals>::failure(fault(translated("history", "The training history %1 could not add up its workouts: %2.")));
     PeriodTotals t{{}, static_cast<int>(q.integer(0)), q.real(1), q.real(2), q.real(3), {}};
     t.pace_s = pace(t.duration_s, t.distance);
     return t;
@@ -678,12 +688,12 @@ Result<PersonalBests> HistoryStore::bests(Unit unit) const
                                 ", start_utc IS NULL, start_utc, id LIMIT 1";
         Statement q(db_, sql.c_str());
         if (!q)
-            return Result<std::optional<Best>>::failure(fault("finding personal bests"));
+            return Result<std::optional<Best>>::failure(fault(translated("history", "The training history %1 could not find the personal bests: %2.")));
         const int step = q.step();
         if (step == SQLITE_DONE)
             return std::optional<Best>();
         if (step != SQLITE_ROW)
-            return Result<std::optional<Best>>::failure(fault("finding personal bests"));
+            return Result<std::optional<Best>>::failure(fault(translated("history", "The training history %1 could not find the personal bests: %2.")));
         return std::optional(Best{q.integer(0), q.text(1), q.real(2) / divisor});
     };
     PersonalBests bests;
@@ -714,14 +724,14 @@ Result<KeptWorkout> HistoryStore::workout(std::int64_t id) const
                 " w.weight, w.file_name, s.readings FROM workouts w JOIN samples s ON s.workout_id = w.id"
                 " WHERE w.id = ?1");
     if (!q)
-        return Result<KeptWorkout>::failure(fault("reading a workout"));
+        return Result<KeptWorkout>::failure(fault(translated("history", "The training history %1 could not read a workout: %2.")));
     q.bind(1, id);
     const int step = q.step();
     if (step == SQLITE_DONE)
-        return Result<KeptWorkout>::failure("The training history " + path_ + " has no workout " +
-                                            std::to_string(id) + ".");
+        return Result<KeptWorkout>::failure(
+            filled(translated("history", "The training history %1 has no workout %2."), path_, id));
     if (step != SQLITE_ROW)
-        return Result<KeptWorkout>::failure(fault("reading a workout"));
+        return Result<KeptWorkout>::failure(fault(translated("history", "The training history %1 could not read a workout: %2.")));
 
     KeptWorkout w{std::make_unique<records::RecordStore>(), {q.text(0)}, q.text(7)};
     records::RecordTotals& record = w.store->record(0);
@@ -738,8 +748,9 @@ Result<KeptWorkout> HistoryStore::workout(std::int64_t id) const
             : decode(std::string_view(blob ? blob : "", static_cast<std::size_t>(sqlite3_column_bytes(q.get(), 8))),
                      count);
     if (!samples)
-        return Result<KeptWorkout>::failure("The training history " + path_ + ": the readings of workout " +
-                                            std::to_string(id) + " do not match its sample count.");
+        return Result<KeptWorkout>::failure(filled(
+            translated("history", "The training history %1: the readings of workout %2 do not match its sample count."),
+            path_, id));
     const bool imperial = records::RecordStore::imperial(record);
     for (int i = 0; i < count; ++i) {
         const records::RawSample& s = (*samples)[static_cast<std::size_t>(i)];
@@ -761,7 +772,7 @@ Result<std::vector<records::WorkoutRow>> HistoryStore::table_rows() const
         while (q && (step = q.step()) == SQLITE_ROW)
             ids.push_back(q.integer(0));
         if (step != SQLITE_DONE)
-            return Result<std::vector<records::WorkoutRow>>::failure(fault("listing workouts"));
+            return Result<std::vector<records::WorkoutRow>>::failure(fault(translated("history", "The training history %1 could not list its workouts: %2.")));
     }
     std::vector<records::WorkoutRow> rows;
     rows.reserve(ids.size());

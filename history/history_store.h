@@ -124,7 +124,8 @@ public:
 private:
     HistoryStore(sqlite3* db, std::string path, bool read_only, std::string notice);
     Result<void> exec(const char* sql) const;
-    std::string fault(std::string_view doing) const;
+    // The pattern's %1 is the history's path, %2 SQLite's reason.
+    std::string fault(const std::string& pattern) const;
 
     sqlite3* db_ = nullptr;
     std::string path_;

@@ -1,5 +1,7 @@
 #include "history/history_table.h"
 
+#include "base/translation.h"
+
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -51,15 +53,15 @@ std::string clock_text(double seconds)
 std::array<std::string, kWorkoutColumns> workout_headings(Unit unit)
 {
     const bool mile = unit == Unit::Mile;
-    return {"Date",
-            "Duration",
-            mile ? "Distance (mi)" : "Distance (km)",
-            mile ? "Average speed (MPH)" : "Average speed (KPH)",
-            mile ? "Average pace (/mi)" : "Average pace (/km)",
-            mile ? "Climb (ft)" : "Climb (m)",
-            "Calories",
-            "Average pulse",
-            "File"};
+    return {translated("history", "Date"),
+            translated("history", "Duration"),
+            mile ? translated("history", "Distance (mi)") : translated("history", "Distance (km)"),
+            mile ? translated("history", "Average speed (MPH)") : translated("history", "Average speed (KPH)"),
+            mile ? translated("history", "Average pace (/mi)") : translated("history", "Average pace (/km)"),
+            mile ? translated("history", "Climb (ft)") : translated("history", "Climb (m)"),
+            translated("history", "Calories"),
+            translated("history", "Average pulse"),
+            translated("history", "File")};
 }
 
 std::string workout_cell(const WorkoutRow& row, int column)
@@ -97,12 +99,12 @@ std::optional<double> workout_sort_key(const WorkoutRow& row, int column)
 std::array<std::string, kPeriodColumns> period_headings(Unit unit)
 {
     const bool mile = unit == Unit::Mile;
-    return {"Period",
-            "Workouts",
-            mile ? "Distance (mi)" : "Distance (km)",
-            "Time",
-            mile ? "Climb (ft)" : "Climb (m)",
-            mile ? "Average pace (/mi)" : "Average pace (/km)"};
+    return {translated("history", "Period"),
+            translated("history", "Workouts"),
+            mile ? translated("history", "Distance (mi)") : translated("history", "Distance (km)"),
+            translated("history", "Time"),
+            mile ? translated("history", "Climb (ft)") : translated("history", "Climb (m)"),
+            mile ? translated("history", "Average pace (/mi)") : translated("history", "Average pace (/km)")};
 }
 
 std::string period_cell(const PeriodTotals& row, int column)
@@ -119,13 +121,11 @@ std::string period_cell(const PeriodTotals& row, int column)
 
 std::array<std::string, kBestRows> best_names()
 {
-    std::array<std::string, kBestRows> names{"Longest distance", "Longest time", "Most climb"};
-    for (int b = 0; b < kBestDistances; ++b) {
-        std::string name = "Fastest ";
-        name += b == kBestDistances - 1 ? "half marathon" : kBestDistanceNames[static_cast<std::size_t>(b)];
-        names[static_cast<std::size_t>(3 + b)] = std::move(name);
-    }
-    return names;
+    static_assert(kBestRows == 8, "a name for every best");
+    return {translated("history", "Longest distance"), translated("history", "Longest time"),
+            translated("history", "Most climb"),       translated("history", "Fastest 1 km"),
+            translated("history", "Fastest 1 mile"),   translated("history", "Fastest 5 km"),
+            translated("history", "Fastest 10 km"),    translated("history", "Fastest half marathon")};
 }
 
 const std::optional<Best>& best_of(const PersonalBests& bests, int row)
@@ -152,15 +152,10 @@ std::string best_value(const PersonalBests& bests, int row, Unit unit)
 
 std::string totals_text(const PeriodTotals& all, Unit unit)
 {
-    std::string text = std::to_string(all.workouts);
-    text += all.workouts == 1 ? " workout, " : " workouts, ";
-    text += with_unit(fixed(all.distance, 2), distance_unit(unit));
-    text += ", ";
-    text += clock_text(all.duration_s);
-    text += ", ";
-    text += with_unit(fixed(all.climb, 0), climb_unit(unit));
-    text += " climbed";
-    return text;
+    return filled(all.workouts == 1 ? translated("history", "%1 workout, %2, %3, %4 climbed")
+                                    : translated("history", "%1 workouts, %2, %3, %4 climbed"),
+                  all.workouts, with_unit(fixed(all.distance, 2), distance_unit(unit)), clock_text(all.duration_s),
+                  with_unit(fixed(all.climb, 0), climb_unit(unit)));
 }
 
 std::vector<ChartPeriod> chart_periods(const std::vector<PeriodTotals>& newest_first, Period period)

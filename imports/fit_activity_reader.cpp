@@ -1,5 +1,6 @@
 #include "imports/fit_activity_reader.h"
 
+#include "base/translation.h"
 #include "fit/file_type.h"
 #include "fit/profile.h"
 #include "fit/sport.h"
@@ -32,7 +33,9 @@ std::string and_list(const std::vector<std::string>& items)
 {
     std::string text;
     for (std::size_t i = 0; i < items.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + items[i];
+        text = i == 0 ? items[i]
+                      : filled(i + 1 == items.size() ? translated("imports", "%1 and %2") : translated("imports", "%1, %2"),
+                               text, items[i]);
     return text;
 }
 
@@ -118,7 +121,8 @@ Result<Runs> runs_of(const fit::Decoded& d)
         if (!sport)
             sport = first_sport(d, profile::sport::number, profile::sport::sport, profile::sport::sub_sport);
         if (sport && !fit::is_run(sport->first, sport->second))
-            return R::failure("This is " + fit::describe_sport(sport->first, sport->second) + ", not a run.");
+            return R::failure(
+                filled(translated("imports", "This is %1, not a run."), fit::describe_sport(sport->first, sport->second)));
         if (!sessions.empty()) {
             chosen.timer_s = sessions.front().timer_s;
             chosen.elapsed_s = sessions.front().elapsed_s;
@@ -137,10 +141,10 @@ Result<Runs> runs_of(const fit::Decoded& d)
             runs.push_back(&s);
     }
     if (sessions.size() > kMostNamed)
-        all.push_back(std::to_string(sessions.size() - kMostNamed) + " more");
+        all.push_back(filled(translated("imports", "%1 more"), sessions.size() - kMostNamed));
     if (runs.empty())
-        return R::failure("This holds no run: its " + std::to_string(sessions.size()) + " activities are " +
-                          and_list(all) + ".");
+        return R::failure(
+            filled(translated("imports", "This holds no run: its %1 activities are %2."), sessions.size(), and_list(all)));
     double timer = 0, elapsed = 0;
     bool timers = true, elapses = true;
     for (const Session* s : runs) {
@@ -157,13 +161,16 @@ Result<Runs> runs_of(const fit::Decoded& d)
         return chosen;
     for (const Session* s : runs) {
         if (!s->span)
-            return R::failure("This file holds several sports but does not say when its run began, so the run "
-                              "cannot be told from the rest (a session without a start time).");
+            return R::failure(translated("imports", "This file holds several sports but does not say when its run "
+                                                    "began, so the run cannot be told from the rest (a session "
+                                                    "without a start time)."));
         chosen.spans.push_back(*s->span);
     }
-    const char* taken = runs.size() == 1 ? "only the run was imported." : "only the runs were imported, one after the other.";
-    chosen.notes.push_back("This file holds " + std::to_string(sessions.size()) + " activities, " + and_list(all) +
-                           ": " + taken);
+    chosen.notes.push_back(
+        filled(runs.size() == 1 ? translated("imports", "This file holds %1 activities, %2: only the run was imported.")
+                                : translated("imports", "This file holds %1 activities, %2: only the runs were "
+                                                        "imported, one after the other."),
+               sessions.size(), and_list(all)));
     return chosen;
 }
 
@@ -374,14 +381,16 @@ Result<ActivityReadings> read_fit_activity(const fit::Decoded& decoded)
     bool any_speed = false;
     std::vector<Raw> records = records_of(decoded, any_speed);
     const auto too_few = [] {
-        return R::failure("The FIT activity has fewer than two records with a time: they give the workout no length.");
+        return R::failure(translated(
+            "imports", "The FIT activity has fewer than two records with a time: they give the workout no length."));
     };
     if (records.size() < 2)
         return too_few();
     if (!any_speed) {
         add_up_distances(records);
         if (std::none_of(records.begin(), records.end(), [](const Raw& r) { return r.distance.has_value(); }))
-            return R::failure("This activity holds no speed or distance: nothing in it tells how fast it went.");
+            return R::failure(translated(
+                "imports", "This activity holds no speed or distance: nothing in it tells how fast it went."));
     }
 
     std::vector<Span> spans = timer_spans(timer_events(decoded), records);
@@ -443,8 +452,11 @@ Result<ActivityReadings> read_fit_activity(const fit::Decoded& decoded)
     const double elapsed = runs->elapsed_s && by_session ? *runs->elapsed_s
                                                           : spans.back().end - spans.front().begin;
     const double stopped = elapsed - out.total_s;
-    out.notes.push_back("The run lasted " + clock_text(out.total_s) + " by the watch's timer" +
-                        (stopped >= 0.5 ? "; " + clock_text(stopped) + " of stops were left out." : "."));
+    out.notes.push_back(stopped >= 0.5 ? filled(translated("imports", "The run lasted %1 by the watch's timer; %2 of "
+                                                                      "stops were left out."),
+                                                clock_text(out.total_s), clock_text(stopped))
+                                       : filled(translated("imports", "The run lasted %1 by the watch's timer."),
+                                                clock_text(out.total_s)));
     return out;
 }
 

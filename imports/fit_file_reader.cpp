@@ -1,5 +1,6 @@
 #include "imports/fit_file_reader.h"
 
+#include "base/translation.h"
 #include "fit/decoder.h"
 #include "fit/file_type.h"
 #include "imports/fit_workout_reader.h"
@@ -23,7 +24,8 @@ Result<FitContent> read_fit_file(std::string_view bytes)
         Result<ActivityReadings> activity = read_fit_activity(*decoded);
         return activity ? R(std::move(activity).value()) : R::failure(activity.error());
     }
-    return R::failure("This FIT file holds " + fit::describe_file_type(*type) + ", not a workout or an activity.");
+    return R::failure(filled(translated("imports", "This FIT file holds %1, not a workout or an activity."),
+                             fit::describe_file_type(*type)));
 }
 
 }  // namespace trevalo::imports

@@ -1,5 +1,6 @@
 #include "imports/fit_workout_reader.h"
 
+#include "base/translation.h"
 #include "fit/file_type.h"
 #include "fit/incline_field.h"
 #include "fit/profile.h"
@@ -31,19 +32,22 @@ constexpr double slowest_mps = 1;
 
 std::string step_at(std::size_t position, const Message& message)
 {
-    return "Step " + std::to_string(position + 1) + " (byte " + std::to_string(message.offset) + ")";
+    return filled(translated("imports", "Step %1 (byte %2)"), position + 1, message.offset);
 }
 
-const char* repeat_condition(std::int64_t duration_type)
+std::string repeat_condition(std::int64_t duration_type)
 {
     switch (duration_type) {
-    case profile::duration_repeat_until_time: return "until a time";
-    case profile::duration_repeat_until_distance: return "until a distance";
-    case profile::duration_repeat_until_calories: return "until a count of calories";
-    case profile::duration_repeat_until_hr_less_than: return "until the heart rate fell below a value";
-    case profile::duration_repeat_until_hr_greater_than: return "until the heart rate rose above a value";
-    case profile::duration_repeat_until_power_less_than: return "until the power fell below a value";
-    default: return "until the power rose above a value";
+    case profile::duration_repeat_until_time: return translated("imports", "until a time");
+    case profile::duration_repeat_until_distance: return translated("imports", "until a distance");
+    case profile::duration_repeat_until_calories: return translated("imports", "until a count of calories");
+    case profile::duration_repeat_until_hr_less_than:
+        return translated("imports", "until the heart rate fell below a value");
+    case profile::duration_repeat_until_hr_greater_than:
+        return translated("imports", "until the heart rate rose above a value");
+    case profile::duration_repeat_until_power_less_than:
+        return translated("imports", "until the power fell below a value");
+    default: return translated("imports", "until the power rose above a value");
     }
 }
 
@@ -143,28 +147,31 @@ Result<plans::Plan> read_fit_workout(const fit::Decoded& decoded)
             const std::optional<std::int64_t> target = decoded.integer(m, ws::duration_value);
             const auto from = target ? position_of.find(*target) : position_of.end();
             if (from == position_of.end())
-                return R::failure(step_at(i, m) + " repeats from message index " +
-                                  (target ? std::to_string(*target) : "(none)") + ", which no step has.");
+                return R::failure(filled(translated("imports", "%1 repeats from message index %2, which no step has."),
+                                         step_at(i, m),
+                                         target ? std::to_string(*target) : translated("imports", "(none)")));
             if (from->second >= i)
-                return R::failure(step_at(i, m) + " repeats from step " + std::to_string(from->second + 1) +
-                                  ", which does not come before it.");
+                return R::failure(
+                    filled(translated("imports", "%1 repeats from step %2, which does not come before it."),
+                           step_at(i, m), from->second + 1));
             const std::size_t first = began[from->second], end = plan.steps.size();
             std::int64_t extra = 0;
             if (kind == profile::duration_repeat_until_steps_cmplt) {
                 extra = std::max<std::int64_t>(decoded.integer(m, ws::target_value).value_or(1) - 1, 0);
             } else {
-                const std::string steps_text = from->second + 1 == i ? "step " + std::to_string(i)
-                                                                     : "steps " + std::to_string(from->second + 1) +
-                                                                           " to " + std::to_string(i);
-                plan.notes.push_back("Repeat of " + steps_text + " " + repeat_condition(kind) + " was run once.");
+                plan.notes.push_back(
+                    from->second + 1 == i
+                        ? filled(translated("imports", "Repeat of step %1 %2 was run once."), i, repeat_condition(kind))
+                        : filled(translated("imports", "Repeat of steps %1 to %2 %3 was run once."), from->second + 1,
+                                 i, repeat_condition(kind)));
             }
             const double block_s = seconds_before[end] - seconds_before[first];
             const auto block_steps = static_cast<double>(end - first);
             if (seconds_before.back() + static_cast<double>(extra) * block_s > longest_workout_s ||
                 static_cast<double>(end) + static_cast<double>(extra) * block_steps > most_steps)
-                return R::failure(step_at(i, m) + " repeats steps " + std::to_string(from->second + 1) + " to " +
-                                  std::to_string(i) + " " + std::to_string(extra + 1) +
-                                  " times: the workout would run beyond 24 hours or 10,000 steps.");
+                return R::failure(filled(translated("imports", "%1 repeats steps %2 to %3 %4 times: the workout would "
+                                                               "run beyond 24 hours or 10,000 steps."),
+                                         step_at(i, m), from->second + 1, i, extra + 1));
             // An empty block (a repeat of steps that ran nothing) is not spun
             // through however large its count.
             if (first == end)
@@ -177,10 +184,11 @@ Result<plans::Plan> read_fit_workout(const fit::Decoded& decoded)
                 }
         }
         if (seconds_before.back() > longest_workout_s || plan.steps.size() > most_steps)
-            return R::failure(step_at(i, m) + " takes the workout beyond 24 hours or 10,000 steps.");
+            return R::failure(
+                filled(translated("imports", "%1 takes the workout beyond 24 hours or 10,000 steps."), step_at(i, m)));
     }
     if (plan.steps.empty())
-        return R::failure("The FIT workout holds no steps to run.");
+        return R::failure(translated("imports", "The FIT workout holds no steps to run."));
     return plan;
 }
 

@@ -1,6 +1,7 @@
 #include "imports/import_formats.h"
 
 #include "base/file_suffix.h"
+#include "base/translation.h"
 #include "imports/fit_file_reader.h"
 #include "imports/tcx_reader.h"
 #include "imports/xml_root.h"
@@ -45,9 +46,9 @@ Result<WorkoutFile> read_zwo_file(std::string_view bytes)
 }
 
 constexpr std::array kFormats{
-    ImportFormat{"FIT files", "fit", names_fit, read_fit},
-    ImportFormat{"TCX files", "tcx", is_tcx, read_tcx},
-    ImportFormat{"Zwift workouts", "zwo", is_zwo, read_zwo_file},
+    ImportFormat{TREVALO_NOOP("imports", "FIT files"), "fit", names_fit, read_fit},
+    ImportFormat{TREVALO_NOOP("imports", "TCX files"), "tcx", is_tcx, read_tcx},
+    ImportFormat{TREVALO_NOOP("imports", "Zwift workouts"), "zwo", is_zwo, read_zwo_file},
 };
 
 }  // namespace
@@ -68,14 +69,14 @@ const ImportFormat* import_format_for(std::string_view bytes, std::string_view f
 
 std::vector<std::string> import_filters()
 {
-    std::string all = "Workouts (";
+    std::string all;
     std::vector<std::string> filters{""};
     for (const ImportFormat& format : kFormats) {
         const std::string pattern = "*." + std::string(format.suffix);
         all += (filters.size() > 1 ? " " : "") + pattern;
-        filters.push_back(std::string(format.name) + " (" + pattern + ")");
+        filters.push_back(translated("imports", format.name.data()) + " (" + pattern + ")");
     }
-    filters.front() = all + ")";
+    filters.front() = filled(translated("imports", "Workouts (%1)"), all);
     return filters;
 }
 

@@ -26,7 +26,7 @@ struct WorkoutFile {
 };
 
 struct ImportFormat {
-    std::string_view name;    // "FIT files", as the dialog's filter shows it
+    std::string_view name;    // "FIT files", as the dialog's filter shows it; a literal marked for translation
     std::string_view suffix;  // "fit", without the dot, in lower case
     bool (*recognises)(std::string_view bytes);
     Result<WorkoutFile> (*read)(std::string_view bytes);

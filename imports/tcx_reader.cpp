@@ -1,5 +1,7 @@
 #include "imports/tcx_reader.h"
 
+#include "base/translation.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QXmlStreamReader>
@@ -30,7 +32,7 @@ constexpr qsizetype kLongestQuoted = 40;
 
 std::string where(qint64 line, qint64 column)
 {
-    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+    return filled(translated("imports", "line %1, column %2"), line, column);
 }
 
 // Appended, not '"' + a temporary: GCC 12 at -O3 takes the insertion at the
@@ -160,24 +162,28 @@ public:
             std::string error = xml_.errorString().toStdString();
             if (!error.ends_with('.'))
                 error += '.';
-            return refuse("Not a TCX activity: the XML is broken at " + here() + ": " + error);
+            return refuse(filled(translated("imports", "Not a TCX activity: the XML is broken at %1: %2"), here(), error));
         }
         if (root != u"TrainingCenterDatabase")
-            return refuse("Not a TCX activity: the file starts with <" + root.toStdString() + "> at " + root_at +
-                          ", not with <TrainingCenterDatabase>.");
+            return refuse(filled(translated("imports", "Not a TCX activity: the file starts with <%1> at %2, not with "
+                                                       "<TrainingCenterDatabase>."),
+                                 root.toStdString(), root_at));
         if (activity_at_.empty())
-            return refuse("The TCX file holds no <Activity>, so there is no workout to read.");
+            return refuse(translated("imports", "The TCX file holds no <Activity>, so there is no workout to read."));
         if (sport_ == u"Biking")
-            return refuse("This is a ride, not a run. The activity at " + activity_at_ + " has the sport \"Biking\".");
+            return refuse(filled(
+                translated("imports", "This is a ride, not a run. The activity at %1 has the sport \"Biking\"."),
+                activity_at_));
         // A file that names no sport is read, as a FIT activity that gives none is.
         if (!sport_.isEmpty() && sport_ != u"Running" && sport_ != u"Other")
-            return refuse("The activity at " + activity_at_ + " has the sport " + quoted(sport_) +
-                          ", which is not a run.");
+            return refuse(filled(translated("imports", "The activity at %1 has the sport %2, which is not a run."),
+                                 activity_at_, quoted(sport_)));
         if (!problem_.empty())
             return refuse(problem_);
         if (points_.size() < 2)
-            return refuse("The activity at " + activity_at_ +
-                          " has no trackpoints at two different times, so the workout has no length.");
+            return refuse(filled(translated("imports", "The activity at %1 has no trackpoints at two different times, "
+                                                       "so the workout has no length."),
+                                 activity_at_));
         return readings();
     }
 
@@ -224,8 +230,8 @@ private:
             return;
         }
         if (++trackpoints_ > kTcxMostTrackpoints) {
-            problem_ = "<Trackpoint> at " + here() + ": the activity grows past " +
-                       std::to_string(kTcxMostTrackpoints) + " trackpoints here.";
+            problem_ = filled(translated("imports", "<Trackpoint> at %1: the activity grows past %2 trackpoints here."),
+                              here(), kTcxMostTrackpoints);
             xml_.skipCurrentElement();
             return;
         }
@@ -239,13 +245,14 @@ private:
                 const QString text = xml_.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
                 time = TimeText(text.toStdString()).parse();
                 if (!time)
-                    problem_ = "<Time> at " + time_at + ": " + quoted(text) +
-                               " is not a date and time such as 2026-03-01T06:30:00Z.";
+                    problem_ = filled(translated("imports", "<Time> at %1: %2 is not a date and time such as "
+                                                            "2026-03-01T06:30:00Z."),
+                                      time_at, quoted(text));
             } else if (name == u"DistanceMeters")
-                point.distance_m = number("a distance in metres from 0 to 10000000", 0, kFurthestMetres);
+                point.distance_m = number(TREVALO_NOOP("imports", "a distance in metres from 0 to 10000000"), 0, kFurthestMetres);
             else if (name == u"AltitudeMeters")
-                point.altitude_m = number("a height in metres from -100000 to 100000", -kHighestMetres,
-                                          kHighestMetres);
+                point.altitude_m = number(TREVALO_NOOP("imports", "a height in metres from -100000 to 100000"),
+                                          -kHighestMetres, kHighestMetres);
             else if (name == u"Extensions")
                 read_children([this, &point] { read_speed(point); }, u"TPX");
             else
@@ -268,7 +275,7 @@ private:
         }
         while (xml_.readNextStartElement()) {
             if (xml_.name() == u"Speed" && xml_.namespaceUri() == kActivityExtension)
-                point.speed_mps = number("a speed in metres per second from 0 to 1000", 0, kFastestMps);
+                point.speed_mps = number(TREVALO_NOOP("imports", "a speed in metres per second from 0 to 1000"), 0, kFastestMps);
             else
                 xml_.skipCurrentElement();
         }
@@ -282,14 +289,9 @@ private:
         const double value = text.toDouble(&ok);
         if (ok && value >= low && value <= high)
             return value;
-        if (problem_.empty()) {
-            // Built by appending, then moved: GCC 12 at -O3 takes a literal
-            // copied into a string for an overlapping copy (-Wrestrict).
-            std::string problem(1, '<');
-            problem.append(xml_.name().toString().toStdString()).append("> at ").append(at).append(": ");
-            problem.append(quoted(text)).append(" is not ").append(what).append(".");
-            problem_ = std::move(problem);
-        }
+        if (problem_.empty())
+            problem_ = filled(translated("imports", "<%1> at %2: %3 is not %4."), xml_.name().toString().toStdString(),
+                              at, quoted(text), translated("imports", what));
         return std::nullopt;
     }
 
@@ -303,7 +305,7 @@ private:
         if (!points_.empty() && point.t < points_.back().t)
             return;
         if (point.t > kTcxLongestSeconds) {
-            problem_ = "<Time> at " + time_at + ": the activity runs past 24 hours here.";
+            problem_ = filled(translated("imports", "<Time> at %1: the activity runs past 24 hours here."), time_at);
             return;
         }
         if (points_.empty() || point.t > points_.back().t) {
@@ -332,9 +334,10 @@ private:
             for (std::size_t i = 0; i < points_.size(); ++i)
                 out.readings[i].speed_mps = speed = points_[i].speed_mps.value_or(speed);
         } else if (!speed_from_distance(out.readings))
-            return refuse("The activity at " + activity_at_ +
-                          " holds no speed or distance to run at: none of its trackpoints has a speed, and fewer "
-                          "than two have a distance.");
+            return refuse(filled(translated("imports", "The activity at %1 holds no speed or distance to run at: none "
+                                                       "of its trackpoints has a speed, and fewer than two have a "
+                                                       "distance."),
+                                 activity_at_));
         incline_from_altitude(out.readings);
         return out;
     }

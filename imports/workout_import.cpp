@@ -1,5 +1,6 @@
 #include "imports/workout_import.h"
 
+#include "base/translation.h"
 #include "imports/zwo_plan.h"
 #include "program/resample.h"
 
@@ -11,10 +12,14 @@ Result<WorkoutFile> read_workout_file(std::string_view bytes, std::string_view f
         return format->read(bytes);
     std::string names;
     const auto formats = import_formats();
-    for (std::size_t i = 0; i < formats.size(); ++i)
-        names += (i == 0 ? "" : i + 1 == formats.size() ? " or " : ", ") + std::string(formats[i].name);
-    return Result<WorkoutFile>::failure("This is not a workout file this tool can import: it is none of " + names +
-                                        ".");
+    for (std::size_t i = 0; i < formats.size(); ++i) {
+        const std::string name = translated("imports", formats[i].name.data());
+        names = i == 0 ? name
+                       : filled(i + 1 == formats.size() ? translated("imports", "%1 or %2") : translated("imports", "%1, %2"),
+                                names, name);
+    }
+    return Result<WorkoutFile>::failure(
+        filled(translated("imports", "This is not a workout file this tool can import: it is none of %1."), names));
 }
 
 bool needs_threshold_pace(const WorkoutFile& file)

@@ -1,5 +1,7 @@
 #include "imports/zwo_plan.h"
 
+#include "base/translation.h"
+
 #include <cmath>
 #include <string_view>
 
@@ -91,12 +93,14 @@ Plan zwo_plan(const ZwoWorkout& workout, double pace_s_per_km)
         plan.steps.push_back(std::move(step));
     }
     if (hill)
-        plan.notes.push_back("A hill session: every step runs at the steady pace you gave, at the file's slopes.");
+        plan.notes.push_back(
+            translated("imports", "A hill session: every step runs at the steady pace you gave, at the file's slopes."));
     if (!workout.skipped.empty()) {
         std::string list;
         for (const std::string& element : workout.skipped)
-            list += (list.empty() ? "" : ", ") + element;
-        plan.notes.push_back("Left out, as this tool does not know what they ask of a run: " + list + ".");
+            list = list.empty() ? element : filled(translated("imports", "%1, %2"), list, element);
+        plan.notes.push_back(
+            filled(translated("imports", "Left out, as this tool does not know what they ask of a run: %1."), list));
     }
     return plan;
 }

@@ -1,5 +1,6 @@
 #include "imports/zwo_reader.h"
 
+#include "base/translation.h"
 #include "imports/zwo_segment.h"
 #include "plans/plan.h"
 #include "plans/plan_texts.h"
@@ -31,7 +32,7 @@ std::string text(QStringView view) { return view.toString().toStdString(); }
 
 std::string where(qint64 line, qint64 column)
 {
-    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+    return filled(translated("imports", "line %1, column %2"), line, column);
 }
 
 class Reader {
@@ -54,25 +55,27 @@ public:
             std::string error = xml_.errorString().toStdString();
             if (!error.ends_with('.'))
                 error += '.';
-            return refuse("Not a ZWO workout: the XML is broken at " + here() + ": " + error);
+            return refuse(filled(translated("imports", "Not a ZWO workout: the XML is broken at %1: %2"), here(), error));
         }
         if (root != u"workout_file")
-            return refuse("Not a ZWO workout: the file starts with <" + root.toStdString() + "> at " + root_at +
-                          ", not with <workout_file>.");
+            return refuse(
+                filled(translated("imports", "Not a ZWO workout: the file starts with <%1> at %2, not with <workout_file>."),
+                       root.toStdString(), root_at));
         if (sport_.isEmpty())
-            return refuse("The workout names no sport type, which Zwift reads as a cycling workout: its targets "
-                          "are power, not speed.");
+            return refuse(translated("imports", "The workout names no sport type, which Zwift reads as a cycling "
+                                                "workout: its targets are power, not speed."));
         if (sport_ == u"bike")
-            return refuse("This is a cycling workout (sport type \"bike\" at " + sport_at_ +
-                          "): its targets are power, not speed.");
+            return refuse(filled(translated("imports", "This is a cycling workout (sport type \"bike\" at %1): its "
+                                                       "targets are power, not speed."),
+                                 sport_at_));
         if (sport_ != u"run")
-            return refuse("The workout's sport type \"" + sport_.toStdString() + "\" (" + sport_at_ +
-                          ") is not a run.");
+            return refuse(filled(translated("imports", "The workout's sport type \"%1\" (%2) is not a run."),
+                                 sport_.toStdString(), sport_at_));
         if (!problem_.empty())
             return refuse(problem_);
         workout_.sport_type = sport_.toStdString();
         if (workout_at_.empty())
-            return refuse("The file holds no <workout>, so there are no steps to run.");
+            return refuse(translated("imports", "The file holds no <workout>, so there are no steps to run."));
         return segments();
     }
 
@@ -112,8 +115,9 @@ private:
         if (value.compare(u"distance", Qt::CaseInsensitive) == 0)
             workout_.duration_type = ZwoDuration::Distance;
         else if (value.compare(u"time", Qt::CaseInsensitive) != 0)
-            keep_problem("<durationType> at " + at + ": \"" + value.toStdString() +
-                         "\" is neither \"time\" nor \"distance\".");
+            keep_problem(filled(
+                translated("imports", "<durationType> at %1: \"%2\" is neither \"time\" nor \"distance\"."), at,
+                value.toStdString()));
     }
 
     // From a 1:00 to a 60:00 kilometre: anything else is no runner's pace.
@@ -128,8 +132,9 @@ private:
         if (ok && seconds >= 60 && seconds <= 3600)
             workout_.threshold_s_per_km = seconds;
         else
-            keep_problem("<thresholdSecPerKm> at " + at + ": \"" + value.toStdString() +
-                         "\" is not a pace in seconds per kilometre from 60 to 3600.");
+            keep_problem(filled(translated("imports", "<thresholdSecPerKm> at %1: \"%2\" is not a pace in seconds per "
+                                                      "kilometre from 60 to 3600."),
+                                at, value.toStdString()));
     }
 
     void read_segments()
@@ -140,7 +145,8 @@ private:
                 raw_.push_back({*kind, xml_.name().toString(), xml_.lineNumber(), xml_.columnNumber(),
                                 xml_.attributes()});
             else if (workout_.skipped.size() < kMostSkippedNamed)
-                workout_.skipped.push_back(text(xml_.name()) + " (line " + std::to_string(xml_.lineNumber()) + ")");
+                workout_.skipped.push_back(
+                    filled(translated("imports", "%1 (line %2)"), text(xml_.name()), xml_.lineNumber()));
             // <textevent> and the like inside a segment carry no target.
             xml_.skipCurrentElement();
         }
@@ -155,16 +161,17 @@ private:
     Result<ZwoWorkout> segments()
     {
         if (raw_.empty())
-            return refuse("The <workout> at " + workout_at_ + " holds no segments to run.");
+            return refuse(filled(translated("imports", "The <workout> at %1 holds no segments to run."), workout_at_));
         const bool by_time = workout_.duration_type == ZwoDuration::Time;
         const double most = by_time ? plans::kLongestPlanSeconds : kZwoFurthestMetres;
         long long steps = 0;
         double length = 0;
         for (const RawSegment& raw : raw_) {
-            const std::string at = raw.element.toStdString() + " at " + where(raw.line, raw.column);
+            const std::string at =
+                filled(translated("imports", "%1 at %2"), raw.element.toStdString(), where(raw.line, raw.column));
             Result<ZwoSegment> segment = read_segment(raw.kind, raw.attributes, workout_.duration_type);
             if (!segment)
-                return refuse(at + ": " + segment.error() + ".");
+                return refuse(filled(translated("imports", "%1: %2."), at, segment.error()));
             ZwoSegment& read = segment.value();
             read.position = static_cast<int>(workout_.segments.size()) + 1;
             read.line = static_cast<int>(raw.line);
@@ -172,10 +179,12 @@ private:
             steps += intervals ? 2LL * read.repeat : 1;
             length += intervals ? read.repeat * (read.duration + read.off_duration) : read.duration;
             if (steps > plans::kMostPlanSteps)
-                return refuse(at + ": the workout grows past " + std::to_string(plans::kMostPlanSteps) + " steps here.");
+                return refuse(filled(translated("imports", "%1: the workout grows past %2 steps here."), at,
+                                     plans::kMostPlanSteps));
             if (length > most)
-                return refuse(at + ": the workout runs past " +
-                              std::string(by_time ? "24 hours" : plans::number_text(most / 1000) + " km") + " here.");
+                return refuse(by_time ? filled(translated("imports", "%1: the workout runs past 24 hours here."), at)
+                                      : filled(translated("imports", "%1: the workout runs past %2 km here."), at,
+                                               plans::number_text(most / 1000)));
             workout_.segments.push_back(std::move(read));
         }
         return std::move(workout_);

@@ -1,5 +1,6 @@
 #include "imports/zwo_segment.h"
 
+#include "base/translation.h"
 #include "plans/plan.h"
 #include "plans/plan_texts.h"
 
@@ -36,12 +37,14 @@ public:
         bool ok = false;
         const double value = text.trimmed().toDouble(&ok);
         if (!ok || !std::isfinite(value)) {
-            problem_ = std::string(name) + " \"" + text.toString().toStdString() + "\" is not a number";
+            problem_ = filled(translated("imports", "%1 \"%2\" is not a number"), name, text.toString().toStdString());
             return std::nullopt;
         }
         if (value < bounds.low || value > bounds.high) {
-            problem_ = std::string(name) + " " + plans::number_text(value) + " is not between " + plans::number_text(bounds.low) +
-                       " and " + plans::number_text(bounds.high) + bounds.unit;
+            // A unit without words (" s", " m", " %") has no translation and stays.
+            problem_ = filled(translated("imports", "%1 %2 is not between %3 and %4%5"), name,
+                              plans::number_text(value), plans::number_text(bounds.low),
+                              plans::number_text(bounds.high), *bounds.unit ? translated("imports", bounds.unit) : "");
             return std::nullopt;
         }
         return value;
@@ -51,7 +54,7 @@ public:
     {
         const std::optional<double> value = number(name, bounds);
         if (!value && problem_.empty())
-            problem_ = std::string(name) + " is missing";
+            problem_ = filled(translated("imports", "%1 is missing"), name);
         return value.value_or(0);
     }
 
@@ -73,7 +76,7 @@ public:
     {
         const std::optional<double> value = power(single, low, high);
         if (!value && problem_.empty())
-            problem_ = std::string(single) + " (or " + low + " and " + high + ") is missing";
+            problem_ = filled(translated("imports", "%1 (or %2 and %3) is missing"), single, low, high);
         return value;
     }
 
@@ -131,7 +134,8 @@ Result<ZwoSegment> read_segment(ZwoSegment::Kind kind, const QXmlStreamAttribute
     if (kind == Kind::IntervalsT) {
         const auto repeat = attributes.number("Repeat", {1, kZwoMostRepeats, ""});
         if (repeat && *repeat != std::floor(*repeat))
-            return Result<ZwoSegment>::failure("Repeat " + plans::number_text(*repeat) + " is not a whole number");
+            return Result<ZwoSegment>::failure(
+                filled(translated("imports", "Repeat %1 is not a whole number"), plans::number_text(*repeat)));
         segment.repeat = static_cast<int>(repeat.value_or(1));
         segment.duration = attributes.required("OnDuration", length);
         segment.off_duration = attributes.required("OffDuration", length);
@@ -151,9 +155,9 @@ Result<ZwoSegment> read_segment(ZwoSegment::Kind kind, const QXmlStreamAttribute
         segment.power = segment.power ? segment.power : single;
         segment.end_power = segment.end_power ? segment.end_power : single;
         if (attributes.problem().empty() && !segment.sloped && (!segment.power || !segment.end_power))
-            return Result<ZwoSegment>::failure("PowerLow and PowerHigh (or Power) are missing");
+            return Result<ZwoSegment>::failure(translated("imports", "PowerLow and PowerHigh (or Power) are missing"));
     }
-    const double incline = 100 * attributes.number("Incline", {-1, 1, " (a share: 0.03 is 3 %)"}).value_or(0);
+    const double incline = 100 * attributes.number("Incline", {-1, 1, TREVALO_NOOP("imports", " (a share: 0.03 is 3 %)")}).value_or(0);
     segment.incline_pct = on_slope.value_or(incline);
     segment.off_incline_pct = off_slope.value_or(incline);
     if (!attributes.problem().empty())

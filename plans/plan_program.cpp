@@ -1,5 +1,6 @@
 #include "plans/plan_program.h"
 
+#include "base/translation.h"
 #include "plans/averaged_steps.h"
 #include "plans/plan_texts.h"
 #include "plans/plan_timeline.h"
@@ -36,15 +37,19 @@ Result<Imported> plan_program(const Plan& plan, const program::Settings& setting
     Imported imported{resampled->program, plan.notes};
     std::vector<std::string>& notes = imported.notes;
     if (const auto open = marked(plan, *timeline, &TimedStep::open); !open.empty())
-        notes.push_back("These steps end on a button press or a reading rather than a time or a distance, so "
-                        "each runs for " + number_text(kOpenStepSeconds / 60) + " minutes: " + label_list(open) + ".");
+        notes.push_back(filled(translated("plans", "These steps end on a button press or a reading rather than a "
+                                                   "time or a distance, so each runs for %1 minutes: %2."),
+                               number_text(kOpenStepSeconds / 60), label_list(open)));
     if (const auto borrowed = marked(plan, *timeline, &TimedStep::borrowed); !borrowed.empty())
-        notes.push_back("These steps set no speed, so each runs at the speed of the nearest step before it that "
-                        "sets one (or, at the start, of the first step that does): " + label_list(borrowed) + ".");
+        notes.push_back(filled(translated("plans", "These steps set no speed, so each runs at the speed of the "
+                                                   "nearest step before it that sets one (or, at the start, of the "
+                                                   "first step that does): %1."),
+                               label_list(borrowed)));
     const int segments = program::segments_shown(settings.model);
     if (const auto averaged = averaged_steps(plan, *timeline, segment_s, segments); !averaged.empty())
-        notes.push_back("These steps are shorter than one segment (" + minutes_text(segment_s) +
-                        "), so the program runs them averaged with their neighbours: " + label_list(averaged) + ".");
+        notes.push_back(filled(translated("plans", "These steps are shorter than one segment (%1), so the program "
+                                                   "runs them averaged with their neighbours: %2."),
+                               minutes_text(segment_s), label_list(averaged)));
     for (std::string& paragraph : program::describe(resampled->beyond, settings))
         notes.push_back(std::move(paragraph));
     return imported;

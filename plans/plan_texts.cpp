@@ -1,5 +1,7 @@
 #include "plans/plan_texts.h"
 
+#include "base/translation.h"
+
 #include <cmath>
 #include <cstdio>
 #include <set>
@@ -8,15 +10,13 @@ namespace trevalo::plans {
 
 std::string step_label(const Step& step)
 {
-    return step.name.empty() ? "step " + std::to_string(step.number) : step.name;
+    return step.name.empty() ? filled(translated("plans", "step %1"), step.number) : step.name;
 }
 
 std::string step_reference(const Step& step)
 {
-    std::string text = "Step " + std::to_string(step.number);
-    if (!step.name.empty())
-        text += " (" + step.name + ")";
-    return text;
+    return step.name.empty() ? filled(translated("plans", "Step %1"), step.number)
+                             : filled(translated("plans", "Step %1 (%2)"), step.number, step.name);
 }
 
 std::string label_list(const std::vector<const Step*>& steps)
@@ -27,7 +27,7 @@ std::string label_list(const std::vector<const Step*>& steps)
         std::string label = step_label(*step);
         if (!seen.insert(label).second)
             continue;
-        text += (text.empty() ? "" : ", ") + label;
+        text = text.empty() ? label : filled(translated("plans", "%1, %2"), text, label);
     }
     return text;
 }

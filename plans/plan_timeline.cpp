@@ -1,5 +1,6 @@
 #include "plans/plan_timeline.h"
 
+#include "base/translation.h"
 #include "plans/plan_texts.h"
 
 #include <cmath>
@@ -18,13 +19,14 @@ bool usable(double value) { return std::isfinite(value) && value >= 0; }
 Refusal check_values(const Step& step)
 {
     if (step.length != Step::Length::Open && !usable(step.amount))
-        return step_reference(step) + " has a length of " + number_text(step.amount) + ", which cannot be run.";
+        return filled(translated("plans", "%1 has a length of %2, which cannot be run."), step_reference(step),
+                      number_text(step.amount));
     for (const auto& speed : {step.speed_mps, step.end_speed_mps})
         if (speed && !usable(*speed))
-            return step_reference(step) + " sets a speed of " + number_text(*speed) +
-                   " m/s, which cannot be run.";
+            return filled(translated("plans", "%1 sets a speed of %2 m/s, which cannot be run."),
+                          step_reference(step), number_text(*speed));
     if (!std::isfinite(step.incline_pct))
-        return step_reference(step) + " sets an incline that is not a number.";
+        return filled(translated("plans", "%1 sets an incline that is not a number."), step_reference(step));
     return std::nullopt;
 }
 
@@ -50,8 +52,8 @@ Refusal fill_speeds(const Plan& plan, std::vector<TimedStep>& steps)
         }
     }
     if (!before)
-        return "The workout sets no speed in any step (it may be a cycling or heart-rate workout); "
-               "a treadmill program needs speeds.";
+        return translated("plans", "The workout sets no speed in any step (it may be a cycling or heart-rate "
+                                   "workout); a treadmill program needs speeds.");
     std::size_t first = 0;
     while (!start_speed(plan.steps[steps[first].index]))
         ++first;
@@ -67,7 +69,7 @@ Refusal fill_speeds(const Plan& plan, std::vector<TimedStep>& steps)
 Result<Timeline> lay_out(const Plan& plan)
 {
     if (plan.steps.empty())
-        return Result<Timeline>::failure("The workout has no steps.");
+        return Result<Timeline>::failure(translated("plans", "The workout has no steps."));
     Timeline timeline;
     timeline.steps.reserve(plan.steps.size());
     for (std::size_t i = 0; i < plan.steps.size(); ++i) {
@@ -92,8 +94,9 @@ Result<Timeline> lay_out(const Plan& plan)
             // mean is the exact time, not an estimate.
             const double mean_mps = (timed.speed_mps + timed.end_speed_mps) / 2;
             if (step.amount > 0 && !(mean_mps > 0))
-                return Result<Timeline>::failure(step_reference(step) + " covers " + number_text(step.amount) +
-                                                 " m at a speed of 0, so it never ends.");
+                return Result<Timeline>::failure(
+                    filled(translated("plans", "%1 covers %2 m at a speed of 0, so it never ends."),
+                           step_reference(step), number_text(step.amount)));
             timed.duration_s = step.amount > 0 ? step.amount / mean_mps : 0;
             break;
         }
@@ -101,11 +104,13 @@ Result<Timeline> lay_out(const Plan& plan)
         timed.start_s = timeline.total_s;
         timeline.total_s += timed.duration_s;
         if (!(timeline.total_s <= kLongestPlanSeconds))
-            return Result<Timeline>::failure("The workout lasts more than 24 hours (by " + step_reference(step) +
-                                             "); that is too long to import.");
+            return Result<Timeline>::failure(
+                filled(translated("plans", "The workout lasts more than 24 hours (by %1); that is too long to import."),
+                       step_reference(step)));
     }
     if (!(timeline.total_s > 0))
-        return Result<Timeline>::failure("The workout has no length: every step lasts 0 seconds.");
+        return Result<Timeline>::failure(
+            translated("plans", "The workout has no length: every step lasts 0 seconds."));
     return timeline;
 }
 

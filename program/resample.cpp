@@ -1,5 +1,6 @@
 #include "program/resample.h"
 
+#include "base/translation.h"
 #include "program/decimal_text.h"
 
 #include <algorithm>
@@ -56,9 +57,9 @@ Result<Resampled> resample(std::span<const Reading> readings, double total_s, co
                            double weight)
 {
     if (readings.empty())
-        return Result<Resampled>::failure("The workout holds no readings.");
+        return Result<Resampled>::failure(translated("program", "The workout holds no readings."));
     if (!(total_s > 0) || !std::isfinite(total_s))
-        return Result<Resampled>::failure("The workout has no length.");
+        return Result<Resampled>::failure(translated("program", "The workout has no length."));
 
     Resampled r{default_program(settings), {}};
     const int count = segments_shown(settings.model);
@@ -93,18 +94,12 @@ namespace {
 
 std::string segment_list(const std::vector<int>& segments)
 {
-    std::string text = segments.size() == 1 ? "Segment " : "Segments ";
-    for (std::size_t i = 0; i < segments.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == segments.size() ? " and " : ", ";
-        text += std::to_string(segments[i] + 1);
-    }
-    return text;
-}
-
-std::string offered_by(const Settings& s)
-{
-    return "the " + std::string(model_name(s.model)) + " offers in " + std::string(mode_name(s.mode)) + " mode";
+    std::string numbers = std::to_string(segments.front() + 1);
+    for (std::size_t i = 1; i < segments.size(); ++i)
+        numbers = filled(i + 1 == segments.size() ? translated("program", "%1 and %2") : translated("program", "%1, %2"),
+                         numbers, segments[i] + 1);
+    return filled(segments.size() == 1 ? translated("program", "Segment %1") : translated("program", "Segments %1"),
+                  numbers);
 }
 
 // Segments set to the same end, with the farthest the workout went.
@@ -132,10 +127,18 @@ std::vector<std::string> describe_segments(const std::vector<Beyond>& beyond, Be
     for (const auto& [taken, g] : by_taken) {
         const double end = speed ? taken / 10.0 : taken;
         const bool higher = g.farthest > end;
-        paragraphs.push_back(segment_list(g.segments) + ": set to " + decimal_text(end, 1) + unit + ", the " +
-                             (higher ? "highest " : "lowest ") + (speed ? "speed " : "incline ") + offered_by(s) +
-                             " (the workout " + (speed ? "ran " : "climbed ") + (higher ? "up to " : "down to ") +
-                             decimal_text(g.farthest, 1) + unit + ").");
+        const char* sentence =
+            speed ? (higher ? TREVALO_NOOP("program", "%1: set to %2, the highest speed the %3 offers in %4 mode "
+                                                      "(the workout ran up to %5).")
+                            : TREVALO_NOOP("program", "%1: set to %2, the lowest speed the %3 offers in %4 mode "
+                                                      "(the workout ran down to %5)."))
+                  : (higher ? TREVALO_NOOP("program", "%1: set to %2, the highest incline the %3 offers in %4 mode "
+                                                      "(the workout climbed up to %5).")
+                            : TREVALO_NOOP("program", "%1: set to %2, the lowest incline the %3 offers in %4 mode "
+                                                      "(the workout climbed down to %5)."));
+        paragraphs.push_back(filled(translated("program", sentence), segment_list(g.segments),
+                                    decimal_text(end, 1) + unit, model_name(s.model), mode_text(s.mode),
+                                    decimal_text(g.farthest, 1) + unit));
     }
     return paragraphs;
 }
@@ -150,14 +153,20 @@ std::vector<std::string> describe(const std::vector<Beyond>& beyond, const Setti
     for (const Beyond& b : beyond) {
         const bool higher = b.wanted > b.taken;
         if (b.what == Beyond::What::Time)
-            paragraphs.push_back("The workout lasts " + decimal_text(b.wanted, 1) + " minutes: the time is set to " +
-                                 std::to_string(b.taken) + ", the " + (higher ? "longest" : "shortest") + " " +
-                                 offered_by(settings) + ".");
+            paragraphs.push_back(filled(higher ? translated("program", "The workout lasts %1 minutes: the time is set "
+                                                                       "to %2, the longest the %3 offers in %4 mode.")
+                                               : translated("program", "The workout lasts %1 minutes: the time is set "
+                                                                       "to %2, the shortest the %3 offers in %4 mode."),
+                                        decimal_text(b.wanted, 1), b.taken, model_name(settings.model),
+                                        mode_text(settings.mode)));
         else if (b.what == Beyond::What::Weight) {
             const std::string unit = settings.unit == Unit::MPH ? " LBS" : " KG";
-            paragraphs.push_back("The weight of " + decimal_text(b.wanted, 0) + unit + " is set to " +
-                                 std::to_string(b.taken) + unit + ", the " + (higher ? "highest" : "lowest") +
-                                 " the " + std::string(model_name(settings.model)) + " offers.");
+            paragraphs.push_back(filled(higher ? translated("program", "The weight of %1 is set to %2, the highest the "
+                                                                       "%3 offers.")
+                                               : translated("program", "The weight of %1 is set to %2, the lowest the "
+                                                                       "%3 offers."),
+                                        decimal_text(b.wanted, 0) + unit, std::to_string(b.taken) + unit,
+                                        model_name(settings.model)));
         }
     }
     return paragraphs;

@@ -18,6 +18,7 @@ inline constexpr std::array<std::string_view, 3> kModelNames{"QM-20", "QM-5", "R
 
 std::string_view model_name(Model model);
 std::string_view mode_name(Mode mode);  // "General" / "Silver"
+std::string mode_text(Mode mode);       // the same in the user's language
 std::string_view unit_name(Unit unit);  // "MPH" / "KPH"
 
 struct Settings {

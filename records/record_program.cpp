@@ -1,5 +1,6 @@
 #include "records/record_program.h"
 
+#include "base/translation.h"
 #include "records/workout_statistics.h"
 
 #include <vector>
@@ -11,8 +12,9 @@ Result<program::Resampled> record_program(const RecordStore& store, int r, const
     const RecordTotals& record = store.record(r);
     if (record.rec_count < 2)
         return Result<program::Resampled>::failure(
-            "The workout holds " + std::to_string(record.rec_count) +
-            (record.rec_count == 1 ? " sample" : " samples") + "; a program needs at least two.");
+            filled(record.rec_count == 1 ? translated("records", "The workout holds %1 sample; a program needs at least two.")
+                                         : translated("records", "The workout holds %1 samples; a program needs at least two."),
+                   record.rec_count));
     const bool imperial = RecordStore::imperial(record);
     const double per_unit = program::metres_per_second_per_unit(imperial ? program::Unit::MPH : program::Unit::KPH);
     std::vector<program::Reading> readings;
@@ -25,7 +27,8 @@ Result<program::Resampled> record_program(const RecordStore& store, int r, const
     }
     const double length = readings.back().start_s;
     if (!(length > 0))
-        return Result<program::Resampled>::failure("The workout lasts no time: every sample shows the same time.");
+        return Result<program::Resampled>::failure(
+            translated("records", "The workout lasts no time: every sample shows the same time."));
 
     double weight = record.rec_weight;
     if (imperial != (settings.unit == program::Unit::MPH))

@@ -1,5 +1,6 @@
 #include "records/record_reader.h"
 
+#include "base/translation.h"
 #include "records/fixed_field.h"
 #include "records/number_field.h"
 #include "records/sample_levels.h"
@@ -21,11 +22,11 @@ constexpr std::size_t kWeightLength = 6;
 constexpr std::size_t kSampleLength = 26;
 
 // Why a line ends the load, as the user reads it after "Line 12, speed: ".
-constexpr std::string_view kNotANumber = "not a number";
-constexpr std::string_view kOutOfRange = "a number too large to store";
-constexpr std::string_view kLineBeforeHeader = "a workout line before the first date line";
-constexpr std::string_view kTooManyRecords = "more than 1024 workouts in one file";
-constexpr std::string_view kTooManySamples = "more than 1025 samples in one workout";
+constexpr const char* kNotANumber = TREVALO_NOOP("records", "not a number");
+constexpr const char* kOutOfRange = TREVALO_NOOP("records", "a number too large to store");
+constexpr const char* kLineBeforeHeader = TREVALO_NOOP("records", "a workout line before the first date line");
+constexpr const char* kTooManyRecords = TREVALO_NOOP("records", "more than 1024 workouts in one file");
+constexpr const char* kTooManySamples = TREVALO_NOOP("records", "more than 1025 samples in one workout");
 
 // A field by its 1-based position and length, as the file format counts.
 std::string_view field(std::string_view line, std::size_t position, std::size_t length)
@@ -141,13 +142,11 @@ void RecordReader::settle()
     settled_ = true;
 }
 
-void RecordReader::fail(std::string_view reason, std::string_view field)
+void RecordReader::fail(const char* reason, const char* field)
 {
-    std::string message = "Line " + std::to_string(line_no_);
-    if (!field.empty())
-        message.append(", ").append(field);
-    message.append(": ").append(reason).append(".");
-    give_up(std::move(message));
+    give_up(field ? filled(translated("records", "Line %1, %2: %3."), line_no_, translated("records", field),
+                           translated("records", reason))
+                  : filled(translated("records", "Line %1: %2."), line_no_, translated("records", reason)));
 }
 
 // The record being read keeps what was read before the failing line, so
@@ -198,7 +197,7 @@ Result<void> RecordReader::finish()
     if (!outcome_)
         return outcome_;
     if (!any_input_)
-        give_up("The file is empty.");
+        give_up(translated("records", "The file is empty."));
     else if (partial_length_ != 0)
         take_partial();
     if (outcome_)
@@ -253,10 +252,10 @@ void RecordReader::weight_line(std::string_view line)
         return fail(kLineBeforeHeader);
     const auto weight = fixed_field<3>(line.data());
     if (!weight)
-        return fail(kNotANumber, "weight");
+        return fail(kNotANumber, TREVALO_NOOP("records", "weight"));
     const auto stored = to_int16(*weight);
     if (!stored)
-        return fail(kOutOfRange, "weight");
+        return fail(kOutOfRange, TREVALO_NOOP("records", "weight"));
     RecordTotals& record = store_.record(r_ - 1);
     record.rec_weight = *stored;
     record.rec_unit = field(line, 4, 3);
@@ -299,13 +298,13 @@ void RecordReader::sample_line(std::string_view line)
     const bool usual_running = usual_running_fields(p);
     if (!usual_running) [[unlikely]] {
         if (!fixed_field_is_number<3>(p + 6))
-            return fail(kNotANumber, "calories");
+            return fail(kNotANumber, TREVALO_NOOP("records", "calories"));
         if (!fixed_field_is_number<4>(p + 17))
-            return fail(kNotANumber, "distance");
+            return fail(kNotANumber, TREVALO_NOOP("records", "distance"));
         if (!fixed_field_is_number<2>(p + 0))
-            return fail(kNotANumber, "minutes");
+            return fail(kNotANumber, TREVALO_NOOP("records", "minutes"));
         if (!fixed_field_is_number<2>(p + 3))
-            return fail(kNotANumber, "seconds");
+            return fail(kNotANumber, TREVALO_NOOP("records", "seconds"));
     }
     const bool imperial = imperial_;
     const auto usual = usual_level_fields(p);
@@ -325,11 +324,11 @@ void RecordReader::sample_line(std::string_view line)
         // The levels of the usual shapes are looked up when shown; these
         // are kept with the readings.
         SampleLevels levels;
-        if (!read_level<2>(line, 15, "incline", levels.rec_incline, [&](PlainNumber n) { return tables_.incline(n); },
+        if (!read_level<2>(line, 15, TREVALO_NOOP("records", "incline"), levels.rec_incline, [&](PlainNumber n) { return tables_.incline(n); },
                            [](double v) { return incline_level(v); }) ||
-            !read_level<4>(line, 23, "speed", levels.rec_speed, [&](PlainNumber n) { return tables_.speed(n, imperial); },
+            !read_level<4>(line, 23, TREVALO_NOOP("records", "speed"), levels.rec_speed, [&](PlainNumber n) { return tables_.speed(n, imperial); },
                            [&](double v) { return speed_level(v, imperial); }) ||
-            !read_level<3>(line, 11, "pulse", levels.rec_pulse, [&](PlainNumber n) { return tables_.pulse(n); },
+            !read_level<3>(line, 11, TREVALO_NOOP("records", "pulse"), levels.rec_pulse, [&](PlainNumber n) { return tables_.pulse(n); },
                            [](double v) { return pulse_level(v); }))
             return;
         const Running exact = running(line);

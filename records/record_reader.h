@@ -60,7 +60,8 @@ private:
     };
     static Running running(std::string_view sample_line);
     // Ends the load at the line being read, for `reason`, in `field` if one.
-    void fail(std::string_view reason, std::string_view field = {});
+    // Both texts marked for translation in the "records" context.
+    void fail(const char* reason, const char* field = nullptr);
     // Ends the load, saying why.
     void give_up(std::string message);
 

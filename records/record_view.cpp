@@ -1,5 +1,6 @@
 #include "records/record_view.h"
 
+#include "base/translation.h"
 #include "records/result_text.h"
 
 #include <utility>
@@ -19,44 +20,50 @@ int pulse_y(int level) { return 2760 - 120 * level; }
 std::string bar_name(const RecordView& view, bool speed, int column)
 {
     const int sample = view.scroll().value + column;
-    std::string name = std::string(speed ? "Speed" : "Incline") + ", sample " + std::to_string(sample + 1) + ": ";
+    const std::string pattern =
+        speed ? translated("records", "Speed, sample %1: %2") : translated("records", "Incline, sample %1: %2");
     const int r = view.selected_date();
     if (r < 0 || sample >= view.store().record(r).rec_count)
-        return name + "no sample";
+        return filled(pattern, sample + 1, translated("records", "no sample"));
     const RawSample reading = view.store().raw(r, sample);
     if (!speed)
-        return name + distance_text(reading.incline) + " %";
-    return name + distance_text(reading.speed) + (RecordStore::imperial(view.store().record(r)) ? " MPH" : " KPH");
+        return filled(pattern, sample + 1, filled(translated("records", "%1 %"), distance_text(reading.incline)));
+    return filled(pattern, sample + 1,
+                  filled(RecordStore::imperial(view.store().record(r)) ? translated("records", "%1 MPH")
+                                                                       : translated("records", "%1 KPH"),
+                         distance_text(reading.speed)));
 }
 
 std::string bar_description(int level)
 {
-    return level == 0 ? "no sample" : std::to_string(level) + " of " + std::to_string(kBarLevels) + " lamps lit";
+    return level == 0 ? translated("records", "no sample")
+                      : filled(translated("records", "%1 of %2 lamps lit"), level, kBarLevels);
 }
 
 // A pulse level stands for ten beats per minute from 40 (level 1) up.
 std::string pulse_chart_description(const RecordView& view)
 {
     if (view.selected_date() < 0)
-        return "no workout shown";
+        return translated("records", "no workout shown");
     const int first = view.scroll().value + 1;
-    std::string text = "Samples " + std::to_string(first) + " to " + std::to_string(first + kColumns - 1) +
-                       ", pulse in beats per minute:";
+    std::string pulses;
     for (int k = 0; k < kColumns; ++k) {
         const int level = view.pulse_level(k);
-        text += k ? ", " : " ";
-        text += level > 0 ? "about " + std::to_string(10 * (level + 3)) : "none";
+        if (k)
+            pulses += translated("records", ", ");
+        pulses += level > 0 ? filled(translated("records", "about %1"), 10 * (level + 3)) : translated("records", "none");
     }
-    return text;
+    return filled(translated("records", "Samples %1 to %2, pulse in beats per minute: %3"), first,
+                  first + kColumns - 1, pulses);
 }
 
 std::string shown_workout_title(const RecordView& view)
 {
     if (view.selected_date() < 0)
-        return "No workout shown";
+        return translated("records", "No workout shown");
     const int first = view.scroll().value + 1;
-    return view.dates()[static_cast<std::size_t>(view.selected_date())] + ", samples " + std::to_string(first) +
-           " to " + std::to_string(first + kColumns - 1);
+    return filled(translated("records", "%1, samples %2 to %3"),
+                  view.dates()[static_cast<std::size_t>(view.selected_date())], first, first + kColumns - 1);
 }
 
 RecordView::RecordView() : store_(std::make_unique<RecordStore>())
@@ -119,7 +126,7 @@ Result<void> RecordView::end_load()
 
 void RecordView::clear_summary()
 {
-    summary_ = {"Time", "Calories", "Distance", "Weight"};
+    summary_ = empty_summary();
     statistics_ = statistics_names();
     changes_ |= Summary | Statistics;
 }

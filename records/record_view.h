@@ -8,6 +8,7 @@
 #include "records/chart_layout.h"
 #include "records/record_reader.h"
 #include "records/record_store.h"
+#include "records/result_text.h"
 #include "records/workout_statistics.h"
 
 #include <array>
@@ -116,7 +117,7 @@ private:
     std::unique_ptr<RecordReader> reader_;
     std::vector<std::string> dates_, loading_dates_;
     int selected_ = -1;
-    std::array<std::string, 4> summary_{"Time", "Calories", "Distance", "Weight"};
+    std::array<std::string, 4> summary_ = empty_summary();
     std::array<std::string, kStatisticsLabels> statistics_ = statistics_names();
     std::string speed_frame_ = "SPEED(MPH)";
     std::array<std::string, kScaleLabels> speed_scale_{}, incline_scale_{};

@@ -1,5 +1,7 @@
 #include "records/result_text.h"
 
+#include "base/translation.h"
+
 #include <charconv>
 #include <cstdlib>
 
@@ -27,29 +29,40 @@ std::string distance_text(double distance)
     return fixed.ec == std::errc{} ? std::string(buffer, fixed.ptr) : std::string("0");
 }
 
+std::array<std::string, 4> empty_summary()
+{
+    return {translated("records", "Time"), translated("records", "Calories"), translated("records", "Distance"),
+            translated("records", "Weight")};
+}
+
 std::string time_caption(const RecordTotals& record)
 {
-    return "Time(m:s) " + time_text(record.rec_time);
+    return filled(translated("records", "Time(m:s) %1"), time_text(record.rec_time));
 }
 
 std::string calories_caption(const RecordTotals& record)
 {
-    return std::string("Calories") + kFullWidthColon + std::to_string(record.rec_calories) + " Kcal";
+    return filled(translated("records", "Calories：%1 Kcal"), record.rec_calories);
 }
 
 std::string distance_caption(const RecordTotals& record)
 {
-    return std::string("Distance") + kFullWidthColon + distance_text(record.rec_distance) +
-           (RecordStore::imperial(record) ? " Mile" : " KM");
+    return filled(RecordStore::imperial(record) ? translated("records", "Distance：%1 Mile")
+                                                : translated("records", "Distance：%1 KM"),
+                  distance_text(record.rec_distance));
 }
 
 std::string weight_caption(const RecordTotals& record)
 {
-    return std::string("Weight") + kFullWidthColon + std::to_string(record.rec_weight) +
-           (RecordStore::imperial(record) ? " LBS" : " KG");
+    return filled(RecordStore::imperial(record) ? translated("records", "Weight：%1 LBS")
+                                                : translated("records", "Weight：%1 KG"),
+                  record.rec_weight);
 }
 
-std::string speed_frame_caption(bool imperial) { return imperial ? "SPEED(MPH)" : "SPEED(KPH)"; }
+std::string speed_frame_caption(bool imperial)
+{
+    return imperial ? translated("records", "SPEED(MPH)") : translated("records", "SPEED(KPH)");
+}
 
 std::string speed_scale_caption(bool imperial, int j) { return std::to_string((imperial ? 2 : 3) * j); }
 

@@ -5,6 +5,7 @@
 
 #include "records/record_store.h"
 
+#include <array>
 #include <string>
 
 namespace trevalo::records {
@@ -17,6 +18,8 @@ std::string time_text(int seconds);
 // 5.0 - 3.7 -> "1.3", 12.0 -> "12", 0.35 -> "0.35".
 std::string distance_text(double distance);
 
+// The Result frame's captions before a workout is shown: "Time", "Calories", ...
+std::array<std::string, 4> empty_summary();
 std::string time_caption(const RecordTotals& record);
 std::string calories_caption(const RecordTotals& record);
 std::string distance_caption(const RecordTotals& record);

@@ -1,5 +1,6 @@
 #include "records/workout_statistics.h"
 
+#include "base/translation.h"
 #include "records/result_text.h"
 
 #include <algorithm>
@@ -98,27 +99,29 @@ WorkoutStatistics workout_statistics(const RecordStore& store, int r)
 
 std::array<std::string, kStatisticsLabels> statistics_names()
 {
-    return {"Avg speed", "Max speed", "Avg pace", "Avg pulse", "Max pulse", "Climb"};
+    return {translated("records", "Avg speed"), translated("records", "Max speed"), translated("records", "Avg pace"),
+            translated("records", "Avg pulse"), translated("records", "Max pulse"), translated("records", "Climb")};
 }
 
 std::array<std::string, kStatisticsLabels> statistics_captions(const WorkoutStatistics& s, bool imperial)
 {
-    const std::string speed_unit = imperial ? " MPH" : " KPH";
+    const std::string speed_unit = imperial ? translated("records", "%1 MPH") : translated("records", "%1 KPH");
     auto or_dash = [](const auto& value, auto text) { return value ? text(*value) : std::string(kDash); };
     auto pace = [&](double seconds) {
         const long whole = std::lround(seconds);
         const long sec = whole % 60;
-        return std::to_string(whole / 60) + ":" + (sec < 10 ? "0" : "") + std::to_string(sec) +
-               (imperial ? " /mile" : " /km");
+        return filled(imperial ? translated("records", "%1 /mile") : translated("records", "%1 /km"),
+                      std::to_string(whole / 60) + ":" + (sec < 10 ? "0" : "") + std::to_string(sec));
     };
-    auto bpm = [](int pulse) { return std::to_string(pulse) + " bpm"; };
+    auto bpm = [](int pulse) { return filled(translated("records", "%1 bpm"), pulse); };
     const auto names = statistics_names();
-    return {caption(names[0].c_str(), or_dash(s.average_speed, [&](double v) { return one_decimal(v) + speed_unit; })),
-            caption(names[1].c_str(), or_dash(s.max_speed, [&](double v) { return one_decimal(v) + speed_unit; })),
+    return {caption(names[0].c_str(), or_dash(s.average_speed, [&](double v) { return filled(speed_unit, one_decimal(v)); })),
+            caption(names[1].c_str(), or_dash(s.max_speed, [&](double v) { return filled(speed_unit, one_decimal(v)); })),
             caption(names[2].c_str(), or_dash(s.pace_s, pace)),
             caption(names[3].c_str(), or_dash(s.average_pulse, bpm)),
             caption(names[4].c_str(), or_dash(s.max_pulse, bpm)),
-            caption(names[5].c_str(), std::to_string(std::lround(s.climb)) + (imperial ? " ft" : " m"))};
+            caption(names[5].c_str(), filled(imperial ? translated("records", "%1 ft") : translated("records", "%1 m"),
+                                             std::lround(s.climb)))};
 }
 
 }  // namespace trevalo::records

@@ -1,5 +1,6 @@
 #include "records/workouts_table.h"
 
+#include "base/translation.h"
 #include "records/result_text.h"
 #include "records/workout_statistics.h"
 
@@ -58,7 +59,11 @@ std::vector<WorkoutRow> workouts_table(const std::vector<std::string>& dates, co
 const std::array<const char*, kWorkoutColumns>& workout_headings()
 {
     static const std::array<const char*, kWorkoutColumns> headings{
-        "Date", "Duration", "Distance", "Calories", "Avg speed", "Avg pulse", "Max pulse", "Weight", "Samples"};
+        TREVALO_NOOP("records", "Date"),      TREVALO_NOOP("records", "Duration"),
+        TREVALO_NOOP("records", "Distance"),  TREVALO_NOOP("records", "Calories"),
+        TREVALO_NOOP("records", "Avg speed"), TREVALO_NOOP("records", "Avg pulse"),
+        TREVALO_NOOP("records", "Max pulse"), TREVALO_NOOP("records", "Weight"),
+        TREVALO_NOOP("records", "Samples")};
     return headings;
 }
 
@@ -111,10 +116,13 @@ std::string totals_text(const WorkoutTotals& t)
     std::string distance;
     if (t.miles > 0 || t.kilometres == 0)
         distance = one_decimal(t.miles) + " mi";
-    if (t.kilometres > 0)
-        distance.append(distance.empty() ? "" : " and ").append(one_decimal(t.kilometres)).append(" km");
-    return std::to_string(t.workouts) + (t.workouts == 1 ? " workout, " : " workouts, ") + clock_text(t.time_s) +
-           ", " + distance + ", " + std::to_string(t.calories) + " kcal";
+    if (t.kilometres > 0) {
+        const std::string km = one_decimal(t.kilometres) + " km";
+        distance = distance.empty() ? km : filled(translated("records", "%1 and %2"), distance, km);
+    }
+    return filled(t.workouts == 1 ? translated("records", "%1 workout, %2, %3, %4 kcal")
+                                  : translated("records", "%1 workouts, %2, %3, %4 kcal"),
+                  t.workouts, clock_text(t.time_s), distance, t.calories);
 }
 
 }  // namespace trevalo::records

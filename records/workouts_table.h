@@ -29,6 +29,7 @@ std::vector<WorkoutRow> workouts_table(const std::vector<std::string>& dates, co
 
 inline constexpr int kWorkoutColumns = 9;
 // The column headings: "Date", "Duration", "Distance", ...
+// In English, marked for translation in the "records" context.
 const std::array<const char*, kWorkoutColumns>& workout_headings();
 // A cell as shown: "25:10", "3.1 mi", "–" for a missing value.
 std::string workout_cell(const WorkoutRow& row, int column);

@@ -5,13 +5,17 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev
+    # lupdate and lrelease with their CMake functions, and Qt's own
+    # translations of its dialogs and buttons.
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     libsqlite3-dev
     clang libclang-rt-14-dev python3
     xvfb x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file
     libxml2-utils shared-mime-info
-    # "Arial" resolves to Liberation Sans; WenQuanYi has the full-width colon.
+    # "Arial" resolves to Liberation Sans; WenQuanYi has the full-width colon
+    # and the Chinese and Japanese glyphs.
     fonts-liberation fonts-wqy-microhei
 )
 

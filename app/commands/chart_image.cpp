@@ -3,6 +3,7 @@
 #include "app/commands/atomic_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QWidget>
 
@@ -46,7 +47,8 @@ Result<void> write_png(const QImage& image, const QString& path, files::AtomicWr
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return Result<void>::failure("The picture could not be encoded as PNG.");
+        return Result<void>::failure(
+            QCoreApplication::translate("ChartImage", "The picture could not be encoded as PNG.").toStdString());
     return write_file_atomically(path, png, writer);
 }
 

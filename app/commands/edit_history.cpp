@@ -1,5 +1,6 @@
 #include "app/commands/edit_history.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 #include <QWidget>
 
@@ -11,7 +12,7 @@ namespace {
 class EditStep : public QUndoCommand {
 public:
     EditStep(EditHistory& history, program::Program before, program::Program after)
-        : QUndoCommand(QStringLiteral("change of the program")), history_(history), before_(std::move(before)),
+        : QUndoCommand(QCoreApplication::translate("EditHistory", "change of the program")), history_(history), before_(std::move(before)),
           after_(std::move(after))
     {
     }

@@ -42,7 +42,7 @@ std::optional<qint64> ExportCommand::start_utc(const WorkoutInHand& workout)
     dialog.setWindowTitle(QStringLiteral("TREVALO USB AP"));
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel(
-        QStringLiteral("The workout's date line \"%1\" gives no date and time.\nWhen did the workout start?")
+        tr("The workout's date line \"%1\" gives no date and time.\nWhen did the workout start?")
             .arg(QString::fromLatin1(header.data(), static_cast<qsizetype>(header.size()))),
         &dialog));
     const QDateTime changed = workout.file.isEmpty() ? QDateTime() : QFileInfo(workout.file).lastModified();
@@ -80,7 +80,7 @@ void ExportCommand::Command_export_Click()
     };
     QStringList filters;
     for (const exports::WorkoutFormat& format : formats)
-        filters.append(text(format.filter));
+        filters.append(QString::fromStdString(exports::shown_filter(format)));
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(text(formats.front().suffix));
     connect(&dialog, &QFileDialog::filterSelected, &dialog,
@@ -95,7 +95,7 @@ void ExportCommand::Command_export_Click()
         formats, QFileInfo(path).fileName().toStdString(), format_of(dialog.selectedNameFilter()));
 
     const std::string bytes = format.write(*workout->store, workout->record, *start);
-    report_write(window_, QStringLiteral("The workout was not exported."), path,
+    report_write(window_, tr("The workout was not exported."), path,
                  write_file_atomically(path, QByteArrayView(bytes)), "ExportMessage");
 }
 

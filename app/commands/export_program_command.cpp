@@ -21,7 +21,7 @@ void ExportProgramCommand::Command_export_program_Click()
 {
     const exports::ProgramFormat& format = exports::program_formats().front();
     const std::optional<QString> path =
-        ask_save_path(window_, QStringLiteral("CommonDialog6"), QString::fromUtf8(format.filter.data(), format.filter.size()),
+        ask_save_path(window_, QStringLiteral("CommonDialog6"), QString::fromStdString(exports::shown_filter(format)),
                       QString::fromUtf8(format.suffix.data(), format.suffix.size()),
                       QString::fromLatin1(editor::file_word(edit_.model())), folders::kWatchWorkouts);
     if (!path)
@@ -29,7 +29,7 @@ void ExportProgramCommand::Command_export_program_Click()
     // The watch lists the workout by the name the runner gave the file.
     const std::string name = QFileInfo(*path).completeBaseName().toStdString();
     const std::string bytes = format.write(editor::program_of(edit_), name, QDateTime::currentSecsSinceEpoch());
-    report_write(window_, QStringLiteral("The program was not exported."), *path,
+    report_write(window_, tr("The program was not exported."), *path,
                  write_file_atomically(*path, QByteArrayView(bytes)), "ExportMessage");
 }
 

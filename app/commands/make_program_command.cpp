@@ -23,14 +23,13 @@ void MakeProgramCommand::Command_make_Click()
         records::record_program(*workout->store, workout->record, {edit_.model(), edit_.unit(), edit_.mode()});
     if (!made) {
         show_message(window_, Tone::Refusal,
-                     QStringLiteral("No program was made.\n\n%1").arg(QString::fromStdString(made.error())),
+                     tr("No program was made.\n\n%1").arg(QString::fromStdString(made.error())),
                      "MakeProgramMessage");
         return;
     }
     const program::Settings settings = made->program.settings;
     arrive(window_, edit_, made->program, chosen_, program::describe(made->beyond, settings),
-           QStringLiteral("The workout is now the program on the Edit tab. Some values lay beyond what the lists "
-                          "offer:"),
+           tr("The workout is now the program on the Edit tab. Some values lay beyond what the lists offer:"),
            "MakeProgramMessage");
 }
 

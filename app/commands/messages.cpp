@@ -1,5 +1,6 @@
 #include "app/commands/messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 
@@ -31,7 +32,7 @@ void refuse_file(QWidget* parent, const QString& not_done, const QString& path, 
 void confirm_written(QWidget* parent, const QString& path, const char* name)
 {
     show_box(parent, QMessageBox::NoIcon, QString(),
-             QStringLiteral("File Save As  ") + QDir::toNativeSeparators(path) + QStringLiteral(" Success!"), name);
+             QCoreApplication::translate("Messages", "File Save As  %1 Success!").arg(QDir::toNativeSeparators(path)), name);
 }
 
 void refuse_write(QWidget* parent, const QString& not_done, const QString& path, const Result<void>& failed,
@@ -39,7 +40,7 @@ void refuse_write(QWidget* parent, const QString& not_done, const QString& path,
 {
     // The system's reasons come in the user's language and encoding.
     show_message(parent, Tone::Refusal,
-                 QStringLiteral("%1\n\nCould not write the file\n%2\n\n%3")
+                 QCoreApplication::translate("Messages", "%1\n\nCould not write the file\n%2\n\n%3")
                      .arg(not_done, QDir::toNativeSeparators(path), QString::fromLocal8Bit(failed.error())),
                  name);
 }

@@ -27,7 +27,7 @@ void OpenCommand::Command_load_Click()
     dialog.setObjectName(QStringLiteral("CommonDialog3"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Edit Files(*.cus)"));
+    dialog.setNameFilter(tr("Edit Files(*.cus)"));
     const QString proposed = QString::fromLatin1(editor::file_word(model_.model()));
     if (exec_in_kind_folder(dialog, folders::kProgramFiles, proposed) != QDialog::Accepted ||
         dialog.selectedFiles().isEmpty())
@@ -59,7 +59,7 @@ void OpenCommand::open(const QString& path)
         }
         refusal = QString::fromStdString(read.error());
     }
-    refuse_file(window_, QStringLiteral("The program was not opened."), path, refusal, "OpenProgramMessage");
+    refuse_file(window_, tr("The program was not opened."), path, refusal, "OpenProgramMessage");
 }
 
 }  // namespace trevalo::app

@@ -24,7 +24,7 @@ bool SaveCommand::Command_save_Click()
     dialog.setObjectName(QStringLiteral("CommonDialog2"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Edit Files(*.cus)"));
+    dialog.setNameFilter(tr("Edit Files(*.cus)"));
     // The treadmill lists only ".cus" files: a name typed without an
     // extension gets one, a name typed with one is kept as typed.
     dialog.setDefaultSuffix(QStringLiteral("cus"));
@@ -37,7 +37,7 @@ bool SaveCommand::Command_save_Click()
     const program_file::ProgramBytes bytes = program_file::program_bytes(program, buffers_);
     const Result<void> written = write_file_atomically(path, QByteArrayView(bytes));
     if (!written) {
-        refuse_write(window_, QStringLiteral("The program was not saved."), path, written, "SaveFailedMessage");
+        refuse_write(window_, tr("The program was not saved."), path, written, "SaveFailedMessage");
         return false;
     }
     emit saved();

@@ -1,6 +1,7 @@
 #include "app/commands/shortcuts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QWidget>
 
@@ -13,9 +14,9 @@ const struct {
     const char* tip;
     QKeySequence::StandardKey key;
 } kButtons[] = {
-    {"Command_save", "Save the program as a file", QKeySequence::Save},
-    {"Command_load", "Open a program file", QKeySequence::Open},
-    {"Command_open", "Open a record file", QKeySequence::Open},
+    {"Command_save", QT_TRANSLATE_NOOP("Shortcuts", "Save the program as a file"), QKeySequence::Save},
+    {"Command_load", QT_TRANSLATE_NOOP("Shortcuts", "Open a program file"), QKeySequence::Open},
+    {"Command_open", QT_TRANSLATE_NOOP("Shortcuts", "Open a record file"), QKeySequence::Open},
 };
 
 }  // namespace
@@ -30,7 +31,7 @@ void install_file_shortcuts(QWidget& window)
             if (b.key != key)
                 continue;
             auto* button = window.findChild<QPushButton*>(QLatin1String(b.button));
-            button->setToolTip(QStringLiteral("%1 (%2)").arg(QLatin1String(b.tip),
+            button->setToolTip(QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("Shortcuts", b.tip),
                                                              QKeySequence(key).toString(QKeySequence::NativeText)));
             buttons.append(button);
         }

@@ -34,8 +34,6 @@ QSpinBox* spin(QWidget* parent, const char* name, int from, int to, const QStrin
     return box;
 }
 
-QString tr(const char* text) { return QCoreApplication::translate("PaceDialog", text); }
-
 std::optional<double> ask_pace(QWidget* parent, program::Unit unit, const PaceQuestion& question)
 {
     const bool miles = unit == program::Unit::MPH;
@@ -48,14 +46,14 @@ std::optional<double> ask_pace(QWidget* parent, program::Unit unit, const PaceQu
     QDialog dialog(parent);
     dialog.setObjectName(QLatin1String(question.dialog_name));
     dialog.setWindowTitle(question.title);
-    auto* text = new QLabel(question.text.arg(miles ? tr("mile") : tr("kilometre")), &dialog);
+    auto* text = new QLabel(question.text.arg(miles ? QCoreApplication::translate("PaceDialog", "mile") : QCoreApplication::translate("PaceDialog", "kilometre")), &dialog);
     text->setWordWrap(true);
-    QSpinBox* minutes = spin(&dialog, question.minutes_name, 2, 30, tr(" min"));
-    QSpinBox* seconds = spin(&dialog, question.seconds_name, 0, 59, tr(" s"));
+    QSpinBox* minutes = spin(&dialog, question.minutes_name, 2, 30, QCoreApplication::translate("PaceDialog", " min"));
+    QSpinBox* seconds = spin(&dialog, question.seconds_name, 0, 59, QCoreApplication::translate("PaceDialog", " s"));
     minutes->setValue(static_cast<int>(shown / 60));
     seconds->setValue(static_cast<int>(shown % 60));
-    minutes->setAccessibleName(tr("Minutes"));
-    seconds->setAccessibleName(tr("Seconds"));
+    minutes->setAccessibleName(QCoreApplication::translate("PaceDialog", "Minutes"));
+    seconds->setAccessibleName(QCoreApplication::translate("PaceDialog", "Seconds"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -80,8 +78,8 @@ std::optional<double> ask_threshold_pace(QWidget* parent, program::Unit unit)
     return ask_pace(parent, unit,
                     {"ThresholdDialog", "Spin_threshold_min", "Spin_threshold_sec",
                      QStringLiteral("import/threshold_seconds_per_km"), 300,  // 5:00 a kilometre
-                     tr("Threshold pace"),
-                     tr("The workout's speeds are parts of your threshold pace: the pace you can hold for about an "
+                     QCoreApplication::translate("PaceDialog", "Threshold pace"),
+                     QCoreApplication::translate("PaceDialog", "The workout's speeds are parts of your threshold pace: the pace you can hold for about an "
                         "hour.\n\nYour threshold pace, per %1:")});
 }
 
@@ -90,8 +88,8 @@ std::optional<double> ask_steady_pace(QWidget* parent, program::Unit unit)
     return ask_pace(parent, unit,
                     {"SteadyPaceDialog", "Spin_pace_min", "Spin_pace_sec",
                      QStringLiteral("import/steady_seconds_per_km"), 400,  // 6:40 a kilometre: 9 km/h
-                     tr("Steady pace"),
-                     tr("The workout is a hill session: it gives the slopes, and you choose one pace to run them "
+                     QCoreApplication::translate("PaceDialog", "Steady pace"),
+                     QCoreApplication::translate("PaceDialog", "The workout is a hill session: it gives the slopes, and you choose one pace to run them "
                         "all at.\n\nYour pace, per %1:")});
 }
 

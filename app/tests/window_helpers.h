@@ -88,6 +88,12 @@ inline void expect_texts_fit(const QWidget& window)
              button->style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
                                              &option, button));
     }
+    // A frame's title stands in the frame's width, clear of its corners.
+    for (const QGroupBox* frame : window.findChildren<QGroupBox*>())
+        fits(frame, frame->title(), frame->rect().adjusted(4, 0, -4, 0));
+    for (const QTabBar* tabs : window.findChildren<QTabBar*>())
+        for (int i = 0; i < tabs->count(); ++i)
+            fits(tabs, tabs->tabText(i), tabs->tabRect(i));
     for (const QComboBox* list : window.findChildren<QComboBox*>()) {
         QStyleOptionComboBox option;
         option.initFrom(list);

@@ -4,11 +4,87 @@
 
 #include "window_helpers.h"
 
+#include "app/window/language.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
 namespace trevalo::app::testing {
 namespace {
 
 using WindowLayout = ShownWindow;
 using Scale = ShownWindow;
+using Language = ShownWindow;
+
+// The English texts the translation of `code` gives in other words, as
+// patterns that match them whatever fills their placeholders. Texts of
+// placeholders and signs alone would match anything, and are left out.
+std::vector<QRegularExpression> translated_english(const QString& code)
+{
+    QFile ts(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../translations/trevalo_%1.ts").arg(code));
+    EXPECT_TRUE(ts.open(QIODevice::ReadOnly)) << ts.fileName().toStdString();
+    QXmlStreamReader xml(&ts);
+    std::vector<QRegularExpression> english;
+    const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    QString source;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == u"source")
+            source = xml.readElementText();
+        else if (xml.name() == u"translation" && xml.readElementText() != source &&
+                 QString(source).remove(placeholder).contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))))
+            english.emplace_back(QRegularExpression::anchoredPattern(
+                QRegularExpression::escape(source).replace(placeholder, QStringLiteral(".*"))));
+    }
+    return english;
+}
+
+// Every caption, tooltip and accessible text of the window, each with its control.
+std::vector<std::pair<QString, QString>> shown_texts(const QWidget& window)
+{
+    std::vector<std::pair<QString, QString>> texts;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        for (const QString& t : {w->toolTip(), w->accessibleName(), w->accessibleDescription()})
+            texts.emplace_back(name, t);
+        if (auto* label = qobject_cast<const QLabel*>(w))
+            texts.emplace_back(name, label->text());
+        if (auto* button = qobject_cast<const QAbstractButton*>(w))
+            texts.emplace_back(name, button->text());
+        if (auto* frame = qobject_cast<const QGroupBox*>(w))
+            texts.emplace_back(name, frame->title());
+        if (auto* tabs = qobject_cast<const QTabBar*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts.emplace_back(name, tabs->tabText(i));
+    }
+    for (const QAction* action : window.findChildren<QAction*>())
+        texts.emplace_back(action->objectName(), action->text());
+    return texts;
+}
+
+// Run in each language (ctest's Language.*): on both tabs, with a workout
+// shown, every text is in the language, and every caption fits.
+TEST_F(Language, NoControlShowsEnglishWhereATranslationExists)
+{
+    const QString code = language_for(QLocale::system().uiLanguages());
+    if (code.isEmpty())
+        GTEST_SKIP() << "the window speaks English";
+    const auto english = translated_english(code);
+    ASSERT_GT(english.size(), 300u);
+    window.open_path(write(QStringLiteral("QM20_REC.cus"),
+                           workout("2026/03/01 07:30", "LBS", {" 2.0", " 4.0", " 6.5"}) +
+                               workout("2026/03/02 18:05", " KG", {" 9.6", "20.8"})));
+    for (int tab : {1, 0}) {
+        control<QTabBar>(window, "SSTab1_tabs")->setCurrentIndex(tab);
+        expect_texts_fit(window);
+        for (const auto& [name, text] : shown_texts(window))
+            for (const QRegularExpression& source : english)
+                EXPECT_FALSE(!text.isEmpty() && source.match(text).hasMatch())
+                    << name.toStdString() << " shows \"" << text.toStdString() << "\"";
+    }
+}
 
 // Every named control: its frame or page, its place and size in logical
 // pixels, and whether it is hidden, a line each, compared whole with the

@@ -23,10 +23,10 @@ QFont arial(int point_size, bool bold)
     return font;
 }
 
-QGroupBox* make_frame(QWidget* parent, const char* name, const char* caption, int left, int top,
+QGroupBox* make_frame(QWidget* parent, const char* name, const QString& caption, int left, int top,
                       int width, int height, int point_size)
 {
-    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(QLatin1String(name));
     frame->setFont(arial(point_size));
     frame->setGeometry(area(left, top, width, height));
@@ -55,10 +55,10 @@ QComboBox* make_list(QWidget* parent, const QString& name, int width, int height
     return list;
 }
 
-QPushButton* make_button(QWidget* parent, const char* name, const char* caption, int left, int top,
+QPushButton* make_button(QWidget* parent, const char* name, const QString& caption, int left, int top,
                          int width, int height)
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setFont(arial(12, true));
     button->setGeometry(area(left, top, width, height));

@@ -21,13 +21,13 @@ QString element_name(const char* array, int index);
 // "Arial" at the given size; the system maps it to a metric-compatible face.
 QFont arial(int point_size, bool bold = false);
 
-QGroupBox* make_frame(QWidget* parent, const char* name, const char* caption, int left, int top,
+QGroupBox* make_frame(QWidget* parent, const char* name, const QString& caption, int left, int top,
                       int width, int height, int point_size = 12);
 QLabel* make_label(QWidget* parent, const QString& name, const QString& caption, int width, int height,
                    bool centred);
 // A pure drop-down list: typing is not offered, the shown value is always an item.
 QComboBox* make_list(QWidget* parent, const QString& name, int width, int height);
-QPushButton* make_button(QWidget* parent, const char* name, const char* caption, int left, int top,
+QPushButton* make_button(QWidget* parent, const char* name, const QString& caption, int left, int top,
                          int width, int height);
 // Shows `text` in the label's own font where it fits, else in the largest
 // smaller size that does (down to 7 points): a number may grow longer than

@@ -34,7 +34,7 @@ bool LoadProgress::advance(std::uint64_t done)
             }
             return true;
         }
-        dialog_ = std::make_unique<QProgressDialog>(label_, QStringLiteral("Cancel"), 0, kSteps, window_);
+        dialog_ = std::make_unique<QProgressDialog>(label_, QCoreApplication::translate("LoadProgress", "Cancel"), 0, kSteps, window_);
         dialog_->setObjectName(QStringLiteral("LoadProgress"));
         dialog_->setWindowTitle(QStringLiteral("TREVALO USB AP"));
         dialog_->setWindowModality(Qt::WindowModal);

@@ -22,7 +22,7 @@ const QColor kPulse(40, 40, 200);
 WorkoutChartView::WorkoutChartView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Chart_workout"));
-    setAccessibleName(QStringLiteral("Whole workout"));
+    setAccessibleName(tr("Whole workout"));
     setFocusPolicy(Qt::StrongFocus);
     setMinimumHeight(180);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -47,9 +47,9 @@ void WorkoutChartView::describe()
 {
     const int samples = static_cast<int>(chart_.points.size());
     setAccessibleDescription(
-        samples == 0 ? QStringLiteral("no workout shown")
-                     : QStringLiteral("%1 samples over %2 minutes; speed up to %3, incline up to %4 %, "
-                                      "pulse up to %5; samples %6 to %7 shown on the Record tab")
+        samples == 0 ? tr("no workout shown")
+                     : tr("%1 samples over %2 minutes; speed up to %3, incline up to %4 %, "
+                          "pulse up to %5; samples %6 to %7 shown on the Record tab")
                            .arg(samples)
                            .arg(qRound(chart_.duration_s / 60))
                            .arg(chart_.top_speed)
@@ -103,10 +103,10 @@ void WorkoutChartView::paintEvent(QPaintEvent*)
 
     // The legend, each name in its line's colour.
     const std::pair<QColor, QString> legend[] = {
-        {kSpeed, QStringLiteral("speed (top %1)").arg(chart_.top_speed)},
-        {kIncline, QStringLiteral("incline (top %1 %)").arg(chart_.top_incline)},
-        {kPulse, QStringLiteral("pulse (top %1)").arg(chart_.top_pulse)},
-        {palette().color(QPalette::Text), QStringLiteral("%1 min").arg(qRound(chart_.duration_s / 60))},
+        {kSpeed, tr("speed (top %1)").arg(chart_.top_speed)},
+        {kIncline, tr("incline (top %1 %)").arg(chart_.top_incline)},
+        {kPulse, tr("pulse (top %1)").arg(chart_.top_pulse)},
+        {palette().color(QPalette::Text), tr("%1 min").arg(qRound(chart_.duration_s / 60))},
     };
     qreal left = area.left();
     for (const auto& [colour, text] : legend) {

@@ -54,13 +54,13 @@ void EditTab::set_tab_order()
 
 void EditTab::build_grids()
 {
-    frame1_ = make_frame(this, "Frame1_Edit", "SPEED(MPH)", 120, 360, 6240, 3000, 9);
-    frame2_ = make_frame(this, "Frame2_Edit", "INCLINE(%)", 120, 5040, 6240, 3000, 9);
+    frame1_ = make_frame(this, "Frame1_Edit", tr("SPEED(MPH)"), 120, 360, 6240, 3000, 9);
+    frame2_ = make_frame(this, "Frame2_Edit", tr("INCLINE(%)"), 120, 5040, 6240, 3000, 9);
     QGroupBox* frame2 = frame2_;
     for (QGroupBox* frame : {frame1_, frame2})
         frame->setCursor(Qt::PointingHandCursor);
-    frame1_->setAccessibleName(QStringLiteral("Speed lamps"));
-    frame2_->setAccessibleName(QStringLiteral("Incline lamps"));
+    frame1_->setAccessibleName(tr("Speed lamps"));
+    frame2_->setAccessibleName(tr("Incline lamps"));
 
     for (int k = 0; k < kLamps; ++k) {
         image1_[k] = new PictureBox(frame1_);
@@ -96,8 +96,8 @@ void EditTab::build_grids()
 
 void EditTab::build_selectors()
 {
-    auto* frame3 = make_frame(this, "Frame3_Edit", "", 120, 3360, 7740, 1695);
-    auto* frame4 = make_frame(this, "Frame4_Edit", "", 120, 8040, 7740, 1695);
+    auto* frame3 = make_frame(this, "Frame3_Edit", {}, 120, 3360, 7740, 1695);
+    auto* frame4 = make_frame(this, "Frame4_Edit", {}, 120, 8040, 7740, 1695);
     auto* compact = new CompactListStyle(this);
     for (int i = 0; i < kSegments; ++i) {
         label_s_[i] = make_label(frame3, element_name("Label_s", i), {}, 735, 255, true);
@@ -114,27 +114,27 @@ void EditTab::build_selectors()
 
 void EditTab::build_settings()
 {
-    auto* products = make_frame(this, "Frame10_Edit", "Products", 8040, 360, 2175, 975);
+    auto* products = make_frame(this, "Frame10_Edit", tr("Products"), 8040, 360, 2175, 975);
     combo_type_ = make_list(products, QStringLiteral("Combo_type"), 1695, 300);
     combo_type_->move(at(240, 360));
     connect_list(combo_type_, {Ctl::Combo_type});
 
-    auto* mode = make_frame(this, "Frame9_Edit", "Mode", 8040, 1440, 2175, 1215);
-    auto* unit = make_frame(this, "Frame8_Edit", "Unit", 8040, 2760, 2175, 1215);
+    auto* mode = make_frame(this, "Frame9_Edit", tr("Mode"), 8040, 1440, 2175, 1215);
+    auto* unit = make_frame(this, "Frame8_Edit", tr("Unit"), 8040, 2760, 2175, 1215);
     struct OptionSpec {
         QRadioButton*& button;
         QGroupBox* frame;
         Ctl ctl;
         const char* name;
-        const char* caption;
+        QString caption;
         int top;
         int width;
     };
-    for (const OptionSpec& o : {OptionSpec{option_gen_, mode, Ctl::Option_gen, "Option_gen", "General", 360, 1215},
-                                OptionSpec{option_sil_, mode, Ctl::Option_sil, "Option_sil", "Silver", 720, 1215},
-                                OptionSpec{option_mph_, unit, Ctl::Option_mph, "Option_mph", "MPH", 360, 1815},
-                                OptionSpec{option_kph_, unit, Ctl::Option_kph, "Option_kph", "KPH", 720, 1815}}) {
-        o.button = new QRadioButton(QString::fromLatin1(o.caption), o.frame);
+    for (const OptionSpec& o : {OptionSpec{option_gen_, mode, Ctl::Option_gen, "Option_gen", tr("General"), 360, 1215},
+                                OptionSpec{option_sil_, mode, Ctl::Option_sil, "Option_sil", tr("Silver"), 720, 1215},
+                                OptionSpec{option_mph_, unit, Ctl::Option_mph, "Option_mph", tr("MPH"), 360, 1815},
+                                OptionSpec{option_kph_, unit, Ctl::Option_kph, "Option_kph", tr("KPH"), 720, 1815}}) {
+        o.button = new QRadioButton(o.caption, o.frame);
         o.button->setObjectName(QLatin1String(o.name));
         o.button->setGeometry(area(240, o.top, o.width, 375));
         connect(o.button, &QRadioButton::clicked, this, [this, ctl = o.ctl] {
@@ -146,23 +146,23 @@ void EditTab::build_settings()
         });
     }
 
-    auto* time = make_frame(this, "Frame6_Edit", "Set Time(Min)", 8040, 4080, 2175, 975);
+    auto* time = make_frame(this, "Frame6_Edit", tr("Set Time(Min)"), 8040, 4080, 2175, 975);
     combo_min_ = make_list(time, QStringLiteral("Combo_min"), 1695, 390);
     combo_min_->move(at(240, 360));
     connect_list(combo_min_, {Ctl::Combo_min});
 
-    frame7_ = make_frame(this, "Frame7_Edit", "Set_Weight(LBS)", 8040, 5160, 2175, 975);
+    frame7_ = make_frame(this, "Frame7_Edit", {}, 8040, 5160, 2175, 975);
     combo_weight_ = make_list(frame7_, QStringLiteral("Combo_weight"), 1695, 390);
     combo_weight_->move(at(240, 360));
     connect_list(combo_weight_, {Ctl::Combo_weight});
 
-    auto* usb = make_frame(this, "Frame5_Edit", "USB Device", 8040, 6240, 2175, 1215);
-    command_save_ = make_button(usb, "Command_save", "SAVE", 240, 360, 1695, 615);
+    auto* usb = make_frame(this, "Frame5_Edit", tr("USB Device"), 8040, 6240, 2175, 1215);
+    command_save_ = make_button(usb, "Command_save", tr("SAVE"), 240, 360, 1695, 615);
     // The free area under the frame: the program on the stick comes back.
-    command_load_ = make_button(this, "Command_load", "OPEN", 8280, 7575, 1695, 615);
+    command_load_ = make_button(this, "Command_load", tr("OPEN"), 8280, 7575, 1695, 615);
     // Under OPEN: training plans from other tools in, the program out to a watch.
-    command_import_ = make_button(this, "Command_import", "IMPORT", 8280, 8310, 1695, 495);
-    command_export_program_ = make_button(this, "Command_export_program", "EXPORT", 8280, 8925, 1695, 495);
+    command_import_ = make_button(this, "Command_import", tr("IMPORT"), 8280, 8310, 1695, 495);
+    command_export_program_ = make_button(this, "Command_export_program", tr("EXPORT"), 8280, 8925, 1695, 495);
 }
 
 void EditTab::build_picture_sources()

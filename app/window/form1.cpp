@@ -59,8 +59,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     record_tab_ = new RecordTab(record_view_, *pictures_, [this] {
         return QString::fromLatin1(editor::file_word(edit_model_.model())) + QStringLiteral("_REC");
     });
-    tabs_->addPage(edit_tab_, QStringLiteral("Edit"));
-    tabs_->addPage(record_tab_, QStringLiteral("Record"));
+    tabs_->addPage(edit_tab_, tr("Edit"));
+    tabs_->addPage(record_tab_, tr("Record"));
     tabs_->setCurrentIndex(0);
 
     save_ = new SaveCommand(this, edit_model_);
@@ -104,10 +104,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pictures_(std::make_unique<Pict
     connect(edit_tab_, &EditTab::changed, history_, &EditHistory::changed);
     connect(save_, &SaveCommand::saved, history_, &EditHistory::mark_saved);
     connect(load_, &OpenCommand::opened, history_, &EditHistory::mark_saved);
-    QAction* undo = history_->stack().createUndoAction(edit_tab_, QStringLiteral("Undo"));
+    QAction* undo = history_->stack().createUndoAction(edit_tab_, tr("Undo"));
     undo->setObjectName(QStringLiteral("Action_undo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = history_->stack().createRedoAction(edit_tab_, QStringLiteral("Redo"));
+    QAction* redo = history_->stack().createRedoAction(edit_tab_, tr("Redo"));
     redo->setObjectName(QStringLiteral("Action_redo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit_tab_->addActions({undo, redo});
@@ -129,7 +129,7 @@ void Form1::closeEvent(QCloseEvent* event)
     if (!isWindowModified())
         return event->accept();
     QMessageBox box(QMessageBox::Question, QStringLiteral("TREVALO USB AP"),
-                    QStringLiteral("The program has changes that are not saved.\n\nSave them before closing?"),
+                    tr("The program has changes that are not saved.\n\nSave them before closing?"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("CloseQuestion"));
     box.setDefaultButton(QMessageBox::Save);

@@ -212,7 +212,7 @@ void HistoryWindow::build()
     period_ = new QComboBox(this);
     period_->setObjectName(QStringLiteral("Combo_history_period"));
     period_->setAccessibleName(tr("Totals per"));
-    period_->addItems({QStringLiteral("Week"), QStringLiteral("Month")});
+    period_->addItems({tr("Week"), tr("Month")});
     connect(period_, &QComboBox::activated, this, &HistoryWindow::refresh);
     trend_ = new PeriodChart(this);
     periods_ = make_table(this, "Table_history_periods", tr("Totals per period"), history::kPeriodColumns);
@@ -433,10 +433,11 @@ void HistoryWindow::forget()
     const std::vector<std::int64_t> ids = selected_ids();
     if (ids.empty())
         return;
+    const QString count = ids.size() == 1 ? tr("Forget 1 workout?") : tr("Forget %1 workouts?").arg(ids.size());
     QMessageBox box(QMessageBox::Question, tr("History"),
-                    tr("Forget %n workout(s)?\n\nThey are removed from the history and are not kept again when "
-                       "their file is opened again.",
-                       nullptr, static_cast<int>(ids.size())),
+                    count + QStringLiteral("\n\n") +
+                        tr("They are removed from the history and are not kept again when their file is opened "
+                           "again."),
                     QMessageBox::Yes | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("ForgetQuestion"));
     box.setDefaultButton(QMessageBox::Cancel);

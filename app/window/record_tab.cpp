@@ -50,12 +50,12 @@ RecordTab::RecordTab(records::RecordView& model, const Pictures& pictures, std::
 
 void RecordTab::build_charts()
 {
-    frame1_ = make_frame(this, "Frame1_Record", "SPEED(MPH)", 120, 360, 6540, 2880, 9);
-    auto* incline = make_frame(this, "Frame2_Record", "INCLINE(%)", 120, 3240, 6540, 2880, 9);
-    auto* pulse = make_frame(this, "Frame3_Record", "Pulse", 120, 6120, 6540, 2880, 9);
+    frame1_ = make_frame(this, "Frame1_Record", {}, 120, 360, 6540, 2880, 9);
+    auto* incline = make_frame(this, "Frame2_Record", tr("INCLINE(%)"), 120, 3240, 6540, 2880, 9);
+    auto* pulse = make_frame(this, "Frame3_Record", tr("Pulse"), 120, 6120, 6540, 2880, 9);
     incline_frame_ = incline;
     pulse_frame_ = pulse;
-    save_charts_ = new QAction(QStringLiteral("Save Charts as Image\u2026"), this);
+    save_charts_ = new QAction(tr("Save Charts as Image\u2026"), this);
     save_charts_->setObjectName(QStringLiteral("Action_save_charts"));
     save_charts_->setEnabled(false);
     connect(save_charts_, &QAction::triggered, this, &RecordTab::save_charts);
@@ -83,7 +83,7 @@ void RecordTab::build_charts()
 
     auto* grid = new PictureBox(pulse);
     grid->setObjectName(QStringLiteral("Image_p"));
-    grid->setAccessibleName(QStringLiteral("Pulse chart"));
+    grid->setAccessibleName(tr("Pulse chart"));
     pulse_chart_ = grid;
     grid->setPicture(pictures_.pulse_grid);
     grid->move(at(420, 240));
@@ -109,13 +109,13 @@ void RecordTab::build_side()
     combo_date_->move(at(6840, 480));
     // Only a user's choice reaches the model: `activated` is not raised when
     // the window itself changes the selection.
-    combo_date_->setAccessibleName(QStringLiteral("Workout"));
+    combo_date_->setAccessibleName(tr("Workout"));
     connect(combo_date_, &QComboBox::activated, this, [this](int index) {
         model_.choose_date(index);
         apply(model_.take_changes());
     });
 
-    auto* result = make_frame(this, "Frame4_Record", "Result", 6840, 960, 2775, 2415);
+    auto* result = make_frame(this, "Frame4_Record", tr("Result"), 6840, 960, 2775, 2415);
     result_frame_ = result;
     const char* names[] = {"Label_time", "Label_calo", "Label_dist", "Label_weight"};
     for (int i = 0; i < 4; ++i) {
@@ -123,30 +123,30 @@ void RecordTab::build_side()
         results_[i]->move(at(120, 480 + 480 * i));
     }
 
-    auto* open = make_button(this, "Command_open", "Open File", 6840, 3600, 1935, 495);
+    auto* open = make_button(this, "Command_open", tr("Open File"), 6840, 3600, 1935, 495);
     connect(open, &QPushButton::clicked, this, &RecordTab::Command_open_Click);
 
     // The free column under "Open File": the statistics of the workout shown.
-    auto* statistics = make_frame(this, "Frame5_Record", "Statistics", 6840, 4215, 2775, 2835);
+    auto* statistics = make_frame(this, "Frame5_Record", tr("Statistics"), 6840, 4215, 2775, 2835);
     for (int j = 0; j < records::kStatisticsLabels; ++j) {
         statistics_[j] = make_label(statistics, element_name("Label_statistics", j), {}, 2535, 375, false);
         statistics_[j]->move(at(120, 360 + 405 * j));
     }
-    workouts_ = make_button(this, "Command_workouts", "All Workouts\u2026", 6840, 7170, 2775, 495);
+    workouts_ = make_button(this, "Command_workouts", tr("All Workouts\u2026"), 6840, 7170, 2775, 495);
     workouts_->setEnabled(false);
     connect(workouts_, &QPushButton::clicked, this, &RecordTab::Command_workouts_Click);
-    export_ = make_button(this, "Command_export", "Export\u2026", 6840, 7785, 2775, 495);
+    export_ = make_button(this, "Command_export", tr("Export\u2026"), 6840, 7785, 2775, 495);
     export_->setEnabled(false);
     auto* exporter = new ExportCommand(this, shown_workout(model_, [this] { return loaded_path_; }));
     connect(export_, &QPushButton::clicked, exporter, &ExportCommand::Command_export_Click);
     // The free area under "Export…": the workout shown becomes the Edit tab's program.
-    make_ = make_button(this, "Command_make", "Make Program\u2026", 6840, 8400, 2775, 495);
+    make_ = make_button(this, "Command_make", tr("Make Program\u2026"), 6840, 8400, 2775, 495);
     make_->setEnabled(false);
     // Under "Make Program…", at the column's spacing.
-    history_ = make_button(this, "Command_history", "History\u2026", 6840, 9015, 2775, 495);
+    history_ = make_button(this, "Command_history", tr("History\u2026"), 6840, 9015, 2775, 495);
 
     hscroll1_ = new SampleScrollBar(this);
-    hscroll1_->setAccessibleName(QStringLiteral("Samples shown"));
+    hscroll1_->setAccessibleName(tr("Samples shown"));
     hscroll1_->setObjectName(QStringLiteral("HScroll1"));
     hscroll1_->setGeometry(area(480, 9000, 5745, 375));
     hscroll1_->setSingleStep(1);
@@ -180,7 +180,7 @@ void RecordTab::Command_open_Click()
     dialog->setObjectName(QStringLiteral("CommonDialog1"));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilter(QStringLiteral("Record Files(*.cus)"));
+    dialog->setNameFilter(tr("Record Files(*.cus)"));
     if (exec_in_kind_folder(*dialog, folders::kRecordFiles, proposed_name_()) != QDialog::Accepted ||
         dialog->selectedFiles().isEmpty())
         return;
@@ -198,7 +198,7 @@ bool RecordTab::load(const QString& path, const std::function<void()>& opened)
             model_.end_load();
             apply(model_.take_changes());
         }
-        refuse_file(this, QStringLiteral("The record file could not be opened."), path,
+        refuse_file(this, tr("The record file could not be opened."), path,
                     QString::fromLocal8Bit(opening.error()), "OpenMessage");
         return !source.not_a_file();
     }
@@ -209,7 +209,7 @@ bool RecordTab::load(const QString& path, const std::function<void()>& opened)
     QString read_error;
     {
         // Gone before the outcome is told.
-        LoadProgress progress(this, QStringLiteral("Reading %1\u2026").arg(QFileInfo(path).fileName()),
+        LoadProgress progress(this, tr("Reading %1\u2026").arg(QFileInfo(path).fileName()),
                               source.size(), progress_delay_ms_);
         // Read in pieces: the largest record file is some 30 MB, and any
         // file may be far larger.
@@ -238,14 +238,14 @@ bool RecordTab::load(const QString& path, const std::function<void()>& opened)
         emit workouts_shown(path);
 
     if (!read_error.isEmpty())
-        refuse_file(this, QStringLiteral("The record file could not be read to its end."), path, read_error,
+        refuse_file(this, tr("The record file could not be read to its end."), path, read_error,
                     "OpenMessage");
     else if (!loaded)
-        refuse_file(this, QStringLiteral("The record file could not be read."), path,
+        refuse_file(this, tr("The record file could not be read."), path,
                     QString::fromStdString(loaded.error()), "OpenMessage");
     else if (records == 0)
         show_message(this, Tone::Note,
-                     QStringLiteral("No workouts were found in\n%1").arg(QDir::toNativeSeparators(path)),
+                     tr("No workouts were found in\n%1").arg(QDir::toNativeSeparators(path)),
                      "OpenMessage");
     return true;
 }
@@ -257,12 +257,12 @@ void RecordTab::save_charts()
     const QImage image = render_chart_image(parts, devicePixelRatioF());
 
     const std::optional<QString> path = ask_save_path(this, QStringLiteral("ChartImageDialog"),
-                                                      QStringLiteral("PNG images (*.png)"), QStringLiteral("png"),
+                                                      tr("PNG images (*.png)"), QStringLiteral("png"),
                                                       QStringLiteral("charts"), folders::kChartPictures);
     if (!path)
         return;
     if (const Result<void> written = write_png(image, *path); !written)
-        refuse_write(this, QStringLiteral("The charts were not saved."), *path, written, "OpenMessage");
+        refuse_write(this, tr("The charts were not saved."), *path, written, "OpenMessage");
 }
 
 // --- Applying the model -----------------------------------------------------

@@ -4,6 +4,7 @@
 #include "app/widgets/twips.h"
 #include "editor/summary_captions.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,8 +15,8 @@ SummaryFrame::SummaryFrame(QWidget* parent)
 {
     // Between the speed grid's frame (right edge 6360) and the settings
     // column (8040), above the speed lists' frame (3360).
-    frame_ = make_frame(parent, "Frame_summary", "Program", 6420, 360, 1590, 2880, 9);
-    frame_->setAccessibleName(QStringLiteral("Program summary"));
+    frame_ = make_frame(parent, "Frame_summary", QCoreApplication::translate("SummaryFrame", "Program"), 6420, 360, 1590, 2880, 9);
+    frame_->setAccessibleName(QCoreApplication::translate("SummaryFrame", "Program summary"));
     const char* names[] = {"Label_sum_segment", "Label_sum_distance", "Label_sum_speed", "Label_sum_climb"};
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         labels_[i] = make_label(frame_, QLatin1String(names[i]), {}, 1500, 375, false);

@@ -9,6 +9,7 @@
 #include "records/record_view.h"
 #include "records/workouts_table.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -44,15 +45,15 @@ WorkoutsWindow::WorkoutsWindow(const records::RecordView& view, QWidget* parent)
     : QDialog(parent), view_(view)
 {
     setObjectName(QStringLiteral("WorkoutsWindow"));
-    setWindowTitle(QStringLiteral("All Workouts"));
+    setWindowTitle(tr("All Workouts"));
     resize(860, 580);
 
     table_ = new QTableWidget(0, records::kWorkoutColumns, this);
     table_->setObjectName(QStringLiteral("Table_workouts"));
-    table_->setAccessibleName(QStringLiteral("Workouts"));
+    table_->setAccessibleName(tr("Workouts"));
     QStringList headings;
     for (const char* heading : records::workout_headings())
-        headings.append(QString::fromLatin1(heading));
+        headings.append(QCoreApplication::translate("records", heading));
     table_->setHorizontalHeaderLabels(headings);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -70,10 +71,10 @@ WorkoutsWindow::WorkoutsWindow(const records::RecordView& view, QWidget* parent)
     chart_ = new WorkoutChartView(this);
     connect(chart_, &WorkoutChartView::showFrom, this, &WorkoutsWindow::showFrom);
 
-    auto* export_all = new QPushButton(QStringLiteral("Export All\u2026"), this);
+    auto* export_all = new QPushButton(tr("Export All\u2026"), this);
     export_all->setObjectName(QStringLiteral("Command_export_all"));
     connect(export_all, &QPushButton::clicked, this, &WorkoutsWindow::export_all);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
     auto* buttons = new QHBoxLayout;
@@ -140,12 +141,12 @@ void WorkoutsWindow::refresh_chart()
 void WorkoutsWindow::export_all()
 {
     const std::optional<QString> path =
-        ask_save_path(this, QStringLiteral("ExportAllDialog"), QStringLiteral("CSV, one row per workout (*.csv)"),
+        ask_save_path(this, QStringLiteral("ExportAllDialog"), tr("CSV, one row per workout (*.csv)"),
                       QStringLiteral("csv"), QStringLiteral("workouts"), folders::kExports);
     if (!path)
         return;
     const std::string csv = exports::workouts_csv(records::workouts_table(view_.dates(), view_.store()));
-    report_write(this, QStringLiteral("The workouts were not exported."), *path,
+    report_write(this, tr("The workouts were not exported."), *path,
                  write_file_atomically(*path, QByteArrayView(csv)), "ExportMessage");
 }
 

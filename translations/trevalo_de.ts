@@ -804,6 +804,177 @@ Deine Pace pro %1:</translation>
     </message>
 </context>
 <context>
+    <name>history</name>
+    <message>
+        <source>The training history cannot be kept in %1: %2.</source>
+        <translation>Der Trainingsverlauf kann nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 cannot be read: %2.</source>
+        <translation>Der Trainingsverlauf %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo: it is shown, and nothing is kept in it.</source>
+        <translation>Der Trainingsverlauf %1 wurde von einer neueren Version von trevalo geschrieben: Er wird angezeigt, aber nichts darin gespeichert.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1) nor moved aside (%2)</source>
+        <translation>er kann weder gelesen (%1) noch beiseitegelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not be read (%2); it was moved to %3 and a new history started.</source>
+        <translation>Der Trainingsverlauf %1 konnte nicht gelesen werden (%2); er wurde nach %3 verschoben und ein neuer Verlauf begonnen.</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo; this one keeps nothing in it.</source>
+        <translation>Der Trainingsverlauf %1 wurde von einer neueren Version von trevalo geschrieben; diese Version speichert nichts darin.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not keep the workouts: %2.</source>
+        <translation>Der Trainingsverlauf %1 konnte die Trainings nicht speichern: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo; this one changes nothing in it.</source>
+        <translation>Der Trainingsverlauf %1 wurde von einer neueren Version von trevalo geschrieben; diese Version ändert nichts daran.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not forget the workouts: %2.</source>
+        <translation>Der Trainingsverlauf %1 konnte die Trainings nicht vergessen: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not list its workouts: %2.</source>
+        <translation>Der Trainingsverlauf %1 konnte seine Trainings nicht auflisten: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not add up its periods: %2.</source>
+        <translation>Der Trainingsverlauf %1 konnte seine Zeiträume nicht zusammenrechnen: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not add up its workouts: %2.</source>
+        <translation>Der Trainingsverlauf %1 konnte seine Trainings nicht zusammenrechnen: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not find the personal bests: %2.</source>
+        <translation>Der Trainingsverlauf %1 konnte die Bestleistungen nicht ermitteln: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not read a workout: %2.</source>
+        <translation>Der Trainingsverlauf %1 konnte ein Training nicht lesen: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 has no workout %2.</source>
+        <translation>Der Trainingsverlauf %1 enthält kein Training %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1: the readings of workout %2 do not match its sample count.</source>
+        <translation>Trainingsverlauf %1: Die Messwerte von Training %2 passen nicht zu seiner Anzahl an Messpunkten.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Distance (mi)</source>
+        <translation>Distanz (mi)</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Distanz (km)</translation>
+    </message>
+    <message>
+        <source>Average speed (MPH)</source>
+        <translation>Ø Geschw. (mph)</translation>
+    </message>
+    <message>
+        <source>Average speed (KPH)</source>
+        <translation>Ø Geschw. (km/h)</translation>
+    </message>
+    <message>
+        <source>Average pace (/mi)</source>
+        <translation>Ø Pace (/mi)</translation>
+    </message>
+    <message>
+        <source>Average pace (/km)</source>
+        <translation>Ø Pace (/km)</translation>
+    </message>
+    <message>
+        <source>Climb (ft)</source>
+        <translation>Anstieg (ft)</translation>
+    </message>
+    <message>
+        <source>Climb (m)</source>
+        <translation>Anstieg (m)</translation>
+    </message>
+    <message>
+        <source>Calories</source>
+        <translation>Kalorien</translation>
+    </message>
+    <message>
+        <source>Average pulse</source>
+        <translation>Ø Puls</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Workouts</source>
+        <translation>Trainings</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Longest distance</source>
+        <translation>Längste Distanz</translation>
+    </message>
+    <message>
+        <source>Longest time</source>
+        <translation>Längste Dauer</translation>
+    </message>
+    <message>
+        <source>Most climb</source>
+        <translation>Größter Anstieg</translation>
+    </message>
+    <message>
+        <source>Fastest 1 km</source>
+        <translation>Schnellster 1 km</translation>
+    </message>
+    <message>
+        <source>Fastest 1 mile</source>
+        <translation>Schnellste Meile</translation>
+    </message>
+    <message>
+        <source>Fastest 5 km</source>
+        <translation>Schnellste 5 km</translation>
+    </message>
+    <message>
+        <source>Fastest 10 km</source>
+        <translation>Schnellste 10 km</translation>
+    </message>
+    <message>
+        <source>Fastest half marathon</source>
+        <translation>Schnellster Halbmarathon</translation>
+    </message>
+    <message>
+        <source>%1 workout, %2, %3, %4 climbed</source>
+        <translation>%1 Training, %2, %3, %4 Anstieg</translation>
+    </message>
+    <message>
+        <source>%1 workouts, %2, %3, %4 climbed</source>
+        <translation>%1 Trainings, %2, %3, %4 Anstieg</translation>
+    </message>
+</context>
+<context>
     <name>imports</name>
     <message>
         <source>%1 and %2</source>
@@ -1688,6 +1859,101 @@ Mehrere Dateien oder ein Ordner können nicht auf einmal geöffnet werden.</tran
     </message>
 </context>
 <context>
+    <name>trevalo::app::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Keep every workout opened</source>
+        <translation>Jedes geöffnete Training speichern</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Workouts kept</source>
+        <translation>Gespeicherte Trainings</translation>
+    </message>
+    <message>
+        <source>Personal bests</source>
+        <translation>Bestleistungen</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Bestleistung</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Totals per</source>
+        <translation>Summen pro</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Totals per period</source>
+        <translation>Summen pro Zeitraum</translation>
+    </message>
+    <message>
+        <source>Make Program…</source>
+        <translation>Programm erstellen…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Vergessen</translation>
+    </message>
+    <message>
+        <source>Export All…</source>
+        <translation>Alle exportieren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Einheit:</translation>
+    </message>
+    <message>
+        <source>Forget 1 workout?</source>
+        <translation>1 Training vergessen?</translation>
+    </message>
+    <message>
+        <source>Forget %1 workouts?</source>
+        <translation>%1 Trainings vergessen?</translation>
+    </message>
+    <message>
+        <source>They are removed from the history and are not kept again when their file is opened again.</source>
+        <translation>Sie werden aus dem Verlauf entfernt und nicht erneut gespeichert, wenn ihre Datei wieder geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>CSV, one row per workout (*.csv)</source>
+        <translation>CSV, eine Zeile pro Training (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history was not exported.</source>
+        <translation>Der Verlauf wurde nicht exportiert.</translation>
+    </message>
+</context>
+<context>
     <name>trevalo::app::ImportCommand</name>
     <message>
         <source>The workout was not imported.</source>
@@ -1726,6 +1992,29 @@ Mehrere Dateien oder ein Ordner können nicht auf einmal geöffnet werden.</tran
     <message>
         <source>The program was not opened.</source>
         <translation>Das Programm wurde nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>trevalo::app::PeriodChart</name>
+    <message>
+        <source>Distance and pace per period</source>
+        <translation>Distanz und Pace pro Zeitraum</translation>
+    </message>
+    <message>
+        <source>no workouts kept</source>
+        <translation>keine Trainings gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 to %2, up to %3 %4 a period</source>
+        <translation>%1 bis %2, bis zu %3 %4 pro Zeitraum</translation>
+    </message>
+    <message>
+        <source>Distance up to %1 %2</source>
+        <translation>Distanz bis %1 %2</translation>
+    </message>
+    <message>
+        <source>Pace %1 to %2 %3</source>
+        <translation>Pace %1 bis %2 %3</translation>
     </message>
 </context>
 <context>
@@ -1811,6 +2100,10 @@ Mehrere Dateien oder ein Ordner können nicht auf einmal geöffnet werden.</tran
     <message>
         <source>The charts were not saved.</source>
         <translation>Die Diagramme wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Verlauf…</translation>
     </message>
 </context>
 <context>

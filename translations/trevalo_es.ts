@@ -804,6 +804,177 @@ Tu ritmo por %1:</translation>
     </message>
 </context>
 <context>
+    <name>history</name>
+    <message>
+        <source>The training history cannot be kept in %1: %2.</source>
+        <translation>El historial de entrenamientos no se puede guardar en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 cannot be read: %2.</source>
+        <translation>No se puede leer el historial de entrenamientos %1: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo: it is shown, and nothing is kept in it.</source>
+        <translation>El historial de entrenamientos %1 lo escribió una versión más reciente de trevalo: se muestra, pero no se guarda nada en él.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1) nor moved aside (%2)</source>
+        <translation>no se puede leer (%1) ni apartar (%2)</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not be read (%2); it was moved to %3 and a new history started.</source>
+        <translation>No se pudo leer el historial de entrenamientos %1 (%2); se ha movido a %3 y se ha empezado un historial nuevo.</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo; this one keeps nothing in it.</source>
+        <translation>El historial de entrenamientos %1 lo escribió una versión más reciente de trevalo; esta versión no guarda nada en él.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not keep the workouts: %2.</source>
+        <translation>El historial de entrenamientos %1 no pudo guardar los entrenamientos: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo; this one changes nothing in it.</source>
+        <translation>El historial de entrenamientos %1 lo escribió una versión más reciente de trevalo; esta versión no cambia nada en él.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not forget the workouts: %2.</source>
+        <translation>El historial de entrenamientos %1 no pudo olvidar los entrenamientos: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not list its workouts: %2.</source>
+        <translation>El historial de entrenamientos %1 no pudo listar sus entrenamientos: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not add up its periods: %2.</source>
+        <translation>El historial de entrenamientos %1 no pudo sumar sus periodos: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not add up its workouts: %2.</source>
+        <translation>El historial de entrenamientos %1 no pudo sumar sus entrenamientos: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not find the personal bests: %2.</source>
+        <translation>El historial de entrenamientos %1 no pudo encontrar las mejores marcas: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not read a workout: %2.</source>
+        <translation>El historial de entrenamientos %1 no pudo leer un entrenamiento: %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 has no workout %2.</source>
+        <translation>El historial de entrenamientos %1 no tiene el entrenamiento %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1: the readings of workout %2 do not match its sample count.</source>
+        <translation>Historial de entrenamientos %1: las lecturas del entrenamiento %2 no coinciden con su número de muestras.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Distance (mi)</source>
+        <translation>Distancia (mi)</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Distancia (km)</translation>
+    </message>
+    <message>
+        <source>Average speed (MPH)</source>
+        <translation>Velocidad media (mph)</translation>
+    </message>
+    <message>
+        <source>Average speed (KPH)</source>
+        <translation>Velocidad media (km/h)</translation>
+    </message>
+    <message>
+        <source>Average pace (/mi)</source>
+        <translation>Ritmo medio (/mi)</translation>
+    </message>
+    <message>
+        <source>Average pace (/km)</source>
+        <translation>Ritmo medio (/km)</translation>
+    </message>
+    <message>
+        <source>Climb (ft)</source>
+        <translation>Desnivel (ft)</translation>
+    </message>
+    <message>
+        <source>Climb (m)</source>
+        <translation>Desnivel (m)</translation>
+    </message>
+    <message>
+        <source>Calories</source>
+        <translation>Calorías</translation>
+    </message>
+    <message>
+        <source>Average pulse</source>
+        <translation>Pulso medio</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>Workouts</source>
+        <translation>Entrenamientos</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Longest distance</source>
+        <translation>Distancia más larga</translation>
+    </message>
+    <message>
+        <source>Longest time</source>
+        <translation>Duración más larga</translation>
+    </message>
+    <message>
+        <source>Most climb</source>
+        <translation>Mayor desnivel</translation>
+    </message>
+    <message>
+        <source>Fastest 1 km</source>
+        <translation>1 km más rápido</translation>
+    </message>
+    <message>
+        <source>Fastest 1 mile</source>
+        <translation>1 milla más rápida</translation>
+    </message>
+    <message>
+        <source>Fastest 5 km</source>
+        <translation>5 km más rápidos</translation>
+    </message>
+    <message>
+        <source>Fastest 10 km</source>
+        <translation>10 km más rápidos</translation>
+    </message>
+    <message>
+        <source>Fastest half marathon</source>
+        <translation>Media maratón más rápida</translation>
+    </message>
+    <message>
+        <source>%1 workout, %2, %3, %4 climbed</source>
+        <translation>%1 entrenamiento, %2, %3, %4 de desnivel</translation>
+    </message>
+    <message>
+        <source>%1 workouts, %2, %3, %4 climbed</source>
+        <translation>%1 entrenamientos, %2, %3, %4 de desnivel</translation>
+    </message>
+</context>
+<context>
     <name>imports</name>
     <message>
         <source>%1 and %2</source>
@@ -1688,6 +1859,101 @@ No se pueden abrir varios archivos ni una carpeta a la vez.</translation>
     </message>
 </context>
 <context>
+    <name>trevalo::app::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Keep every workout opened</source>
+        <translation>Guardar cada entrenamiento abierto</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Workouts kept</source>
+        <translation>Entrenamientos guardados</translation>
+    </message>
+    <message>
+        <source>Personal bests</source>
+        <translation>Mejores marcas</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Marca</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Totals per</source>
+        <translation>Totales por</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Totals per period</source>
+        <translation>Totales por periodo</translation>
+    </message>
+    <message>
+        <source>Make Program…</source>
+        <translation>Crear programa…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Olvidar</translation>
+    </message>
+    <message>
+        <source>Export All…</source>
+        <translation>Exportar todo…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Unidad:</translation>
+    </message>
+    <message>
+        <source>Forget 1 workout?</source>
+        <translation>¿Olvidar 1 entrenamiento?</translation>
+    </message>
+    <message>
+        <source>Forget %1 workouts?</source>
+        <translation>¿Olvidar %1 entrenamientos?</translation>
+    </message>
+    <message>
+        <source>They are removed from the history and are not kept again when their file is opened again.</source>
+        <translation>Se quitan del historial y no se vuelven a guardar cuando se abra de nuevo su archivo.</translation>
+    </message>
+    <message>
+        <source>CSV, one row per workout (*.csv)</source>
+        <translation>CSV, una fila por entrenamiento (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history was not exported.</source>
+        <translation>El historial no se ha exportado.</translation>
+    </message>
+</context>
+<context>
     <name>trevalo::app::ImportCommand</name>
     <message>
         <source>The workout was not imported.</source>
@@ -1726,6 +1992,29 @@ No se pueden abrir varios archivos ni una carpeta a la vez.</translation>
     <message>
         <source>The program was not opened.</source>
         <translation>El programa no se ha abierto.</translation>
+    </message>
+</context>
+<context>
+    <name>trevalo::app::PeriodChart</name>
+    <message>
+        <source>Distance and pace per period</source>
+        <translation>Distancia y ritmo por periodo</translation>
+    </message>
+    <message>
+        <source>no workouts kept</source>
+        <translation>ningún entrenamiento guardado</translation>
+    </message>
+    <message>
+        <source>%1 to %2, up to %3 %4 a period</source>
+        <translation>de %1 a %2, hasta %3 %4 por periodo</translation>
+    </message>
+    <message>
+        <source>Distance up to %1 %2</source>
+        <translation>Distancia hasta %1 %2</translation>
+    </message>
+    <message>
+        <source>Pace %1 to %2 %3</source>
+        <translation>Ritmo de %1 a %2 %3</translation>
     </message>
 </context>
 <context>
@@ -1811,6 +2100,10 @@ No se pueden abrir varios archivos ni una carpeta a la vez.</translation>
     <message>
         <source>The charts were not saved.</source>
         <translation>Los gráficos no se han guardado.</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Historial…</translation>
     </message>
 </context>
 <context>

@@ -804,6 +804,177 @@ Votre allure, par %1 :</translation>
     </message>
 </context>
 <context>
+    <name>history</name>
+    <message>
+        <source>The training history cannot be kept in %1: %2.</source>
+        <translation>L&apos;historique d&apos;entraînement ne peut pas être conservé dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 cannot be read: %2.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo: it is shown, and nothing is kept in it.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 a été écrit par une version plus récente de trevalo : il est affiché, et rien n&apos;y est conservé.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1) nor moved aside (%2)</source>
+        <translation>il ne peut être ni lu (%1) ni mis de côté (%2)</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not be read (%2); it was moved to %3 and a new history started.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 n&apos;a pas pu être lu (%2) ; il a été déplacé vers %3 et un nouvel historique a été commencé.</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo; this one keeps nothing in it.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 a été écrit par une version plus récente de trevalo ; cette version n&apos;y conserve rien.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not keep the workouts: %2.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 n&apos;a pas pu conserver les entraînements : %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo; this one changes nothing in it.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 a été écrit par une version plus récente de trevalo ; cette version n&apos;y change rien.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not forget the workouts: %2.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 n&apos;a pas pu oublier les entraînements : %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not list its workouts: %2.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 n&apos;a pas pu lister ses entraînements : %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not add up its periods: %2.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 n&apos;a pas pu totaliser ses périodes : %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not add up its workouts: %2.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 n&apos;a pas pu totaliser ses entraînements : %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not find the personal bests: %2.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 n&apos;a pas pu trouver les records personnels : %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not read a workout: %2.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 n&apos;a pas pu lire un entraînement : %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1 has no workout %2.</source>
+        <translation>L&apos;historique d&apos;entraînement %1 n&apos;a pas d&apos;entraînement %2.</translation>
+    </message>
+    <message>
+        <source>The training history %1: the readings of workout %2 do not match its sample count.</source>
+        <translation>Historique d&apos;entraînement %1 : les relevés de l&apos;entraînement %2 ne correspondent pas à son nombre d&apos;échantillons.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Distance (mi)</source>
+        <translation>Distance (mi)</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Distance (km)</translation>
+    </message>
+    <message>
+        <source>Average speed (MPH)</source>
+        <translation>Vitesse moy. (mph)</translation>
+    </message>
+    <message>
+        <source>Average speed (KPH)</source>
+        <translation>Vitesse moy. (km/h)</translation>
+    </message>
+    <message>
+        <source>Average pace (/mi)</source>
+        <translation>Allure moy. (/mi)</translation>
+    </message>
+    <message>
+        <source>Average pace (/km)</source>
+        <translation>Allure moy. (/km)</translation>
+    </message>
+    <message>
+        <source>Climb (ft)</source>
+        <translation>Dénivelé (ft)</translation>
+    </message>
+    <message>
+        <source>Climb (m)</source>
+        <translation>Dénivelé (m)</translation>
+    </message>
+    <message>
+        <source>Calories</source>
+        <translation>Calories</translation>
+    </message>
+    <message>
+        <source>Average pulse</source>
+        <translation>Pouls moyen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Workouts</source>
+        <translation>Entraînements</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Longest distance</source>
+        <translation>Plus longue distance</translation>
+    </message>
+    <message>
+        <source>Longest time</source>
+        <translation>Plus longue durée</translation>
+    </message>
+    <message>
+        <source>Most climb</source>
+        <translation>Plus grand dénivelé</translation>
+    </message>
+    <message>
+        <source>Fastest 1 km</source>
+        <translation>1 km le plus rapide</translation>
+    </message>
+    <message>
+        <source>Fastest 1 mile</source>
+        <translation>1 mile le plus rapide</translation>
+    </message>
+    <message>
+        <source>Fastest 5 km</source>
+        <translation>5 km les plus rapides</translation>
+    </message>
+    <message>
+        <source>Fastest 10 km</source>
+        <translation>10 km les plus rapides</translation>
+    </message>
+    <message>
+        <source>Fastest half marathon</source>
+        <translation>Semi-marathon le plus rapide</translation>
+    </message>
+    <message>
+        <source>%1 workout, %2, %3, %4 climbed</source>
+        <translation>%1 entraînement, %2, %3, %4 de dénivelé</translation>
+    </message>
+    <message>
+        <source>%1 workouts, %2, %3, %4 climbed</source>
+        <translation>%1 entraînements, %2, %3, %4 de dénivelé</translation>
+    </message>
+</context>
+<context>
     <name>imports</name>
     <message>
         <source>%1 and %2</source>
@@ -1688,6 +1859,101 @@ Plusieurs fichiers ou un dossier ne peuvent pas être ouverts à la fois.</trans
     </message>
 </context>
 <context>
+    <name>trevalo::app::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Keep every workout opened</source>
+        <translation>Conserver chaque entraînement ouvert</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Workouts kept</source>
+        <translation>Entraînements conservés</translation>
+    </message>
+    <message>
+        <source>Personal bests</source>
+        <translation>Records personnels</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Totals per</source>
+        <translation>Totaux par</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Totals per period</source>
+        <translation>Totaux par période</translation>
+    </message>
+    <message>
+        <source>Make Program…</source>
+        <translation>Créer un programme…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Oublier</translation>
+    </message>
+    <message>
+        <source>Export All…</source>
+        <translation>Tout exporter…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Unité :</translation>
+    </message>
+    <message>
+        <source>Forget 1 workout?</source>
+        <translation>Oublier 1 entraînement ?</translation>
+    </message>
+    <message>
+        <source>Forget %1 workouts?</source>
+        <translation>Oublier %1 entraînements ?</translation>
+    </message>
+    <message>
+        <source>They are removed from the history and are not kept again when their file is opened again.</source>
+        <translation>Ils sont retirés de l&apos;historique et ne seront plus conservés lorsque leur fichier sera rouvert.</translation>
+    </message>
+    <message>
+        <source>CSV, one row per workout (*.csv)</source>
+        <translation>CSV, une ligne par entraînement (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history was not exported.</source>
+        <translation>L&apos;historique n&apos;a pas été exporté.</translation>
+    </message>
+</context>
+<context>
     <name>trevalo::app::ImportCommand</name>
     <message>
         <source>The workout was not imported.</source>
@@ -1726,6 +1992,29 @@ Plusieurs fichiers ou un dossier ne peuvent pas être ouverts à la fois.</trans
     <message>
         <source>The program was not opened.</source>
         <translation>Le programme n&apos;a pas été ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>trevalo::app::PeriodChart</name>
+    <message>
+        <source>Distance and pace per period</source>
+        <translation>Distance et allure par période</translation>
+    </message>
+    <message>
+        <source>no workouts kept</source>
+        <translation>aucun entraînement conservé</translation>
+    </message>
+    <message>
+        <source>%1 to %2, up to %3 %4 a period</source>
+        <translation>de %1 à %2, jusqu&apos;à %3 %4 par période</translation>
+    </message>
+    <message>
+        <source>Distance up to %1 %2</source>
+        <translation>Distance jusqu&apos;à %1 %2</translation>
+    </message>
+    <message>
+        <source>Pace %1 to %2 %3</source>
+        <translation>Allure de %1 à %2 %3</translation>
     </message>
 </context>
 <context>
@@ -1811,6 +2100,10 @@ Plusieurs fichiers ou un dossier ne peuvent pas être ouverts à la fois.</trans
     <message>
         <source>The charts were not saved.</source>
         <translation>Les graphiques n&apos;ont pas été enregistrés.</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Historique…</translation>
     </message>
 </context>
 <context>

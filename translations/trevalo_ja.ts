@@ -804,6 +804,177 @@ Your pace, per %1:</source>
     </message>
 </context>
 <context>
+    <name>history</name>
+    <message>
+        <source>The training history cannot be kept in %1: %2.</source>
+        <translation>トレーニング履歴を %1 に保存できません: %2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 cannot be read: %2.</source>
+        <translation>トレーニング履歴 %1 を読み込めません: %2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo: it is shown, and nothing is kept in it.</source>
+        <translation>トレーニング履歴 %1 は新しいバージョンの trevalo で作成されました。表示はしますが、何も保存しません。</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1) nor moved aside (%2)</source>
+        <translation>読み込むことも (%1)、退避することもできません (%2)</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not be read (%2); it was moved to %3 and a new history started.</source>
+        <translation>トレーニング履歴 %1 を読み込めませんでした (%2)。%3 に移動し、新しい履歴を開始しました。</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo; this one keeps nothing in it.</source>
+        <translation>トレーニング履歴 %1 は新しいバージョンの trevalo で作成されました。このバージョンは何も保存しません。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not keep the workouts: %2.</source>
+        <translation>トレーニング履歴 %1 にワークアウトを保存できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo; this one changes nothing in it.</source>
+        <translation>トレーニング履歴 %1 は新しいバージョンの trevalo で作成されました。このバージョンは何も変更しません。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not forget the workouts: %2.</source>
+        <translation>トレーニング履歴 %1 からワークアウトを削除できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not list its workouts: %2.</source>
+        <translation>トレーニング履歴 %1 のワークアウトを一覧にできませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not add up its periods: %2.</source>
+        <translation>トレーニング履歴 %1 の期間ごとの合計を計算できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not add up its workouts: %2.</source>
+        <translation>トレーニング履歴 %1 のワークアウトの合計を計算できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not find the personal bests: %2.</source>
+        <translation>トレーニング履歴 %1 の自己ベストを求められませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not read a workout: %2.</source>
+        <translation>トレーニング履歴 %1 のワークアウトを読み込めませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 has no workout %2.</source>
+        <translation>トレーニング履歴 %1 にワークアウト %2 はありません。</translation>
+    </message>
+    <message>
+        <source>The training history %1: the readings of workout %2 do not match its sample count.</source>
+        <translation>トレーニング履歴 %1: ワークアウト %2 の記録値がサンプル数と一致しません。</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Distance (mi)</source>
+        <translation>距離 (mi)</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>距離 (km)</translation>
+    </message>
+    <message>
+        <source>Average speed (MPH)</source>
+        <translation>平均速度 (mph)</translation>
+    </message>
+    <message>
+        <source>Average speed (KPH)</source>
+        <translation>平均速度 (km/h)</translation>
+    </message>
+    <message>
+        <source>Average pace (/mi)</source>
+        <translation>平均ペース (/mi)</translation>
+    </message>
+    <message>
+        <source>Average pace (/km)</source>
+        <translation>平均ペース (/km)</translation>
+    </message>
+    <message>
+        <source>Climb (ft)</source>
+        <translation>上昇 (ft)</translation>
+    </message>
+    <message>
+        <source>Climb (m)</source>
+        <translation>上昇 (m)</translation>
+    </message>
+    <message>
+        <source>Calories</source>
+        <translation>カロリー</translation>
+    </message>
+    <message>
+        <source>Average pulse</source>
+        <translation>平均心拍数</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>期間</translation>
+    </message>
+    <message>
+        <source>Workouts</source>
+        <translation>ワークアウト数</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Longest distance</source>
+        <translation>最長距離</translation>
+    </message>
+    <message>
+        <source>Longest time</source>
+        <translation>最長時間</translation>
+    </message>
+    <message>
+        <source>Most climb</source>
+        <translation>最大上昇</translation>
+    </message>
+    <message>
+        <source>Fastest 1 km</source>
+        <translation>最速 1 km</translation>
+    </message>
+    <message>
+        <source>Fastest 1 mile</source>
+        <translation>最速 1 マイル</translation>
+    </message>
+    <message>
+        <source>Fastest 5 km</source>
+        <translation>最速 5 km</translation>
+    </message>
+    <message>
+        <source>Fastest 10 km</source>
+        <translation>最速 10 km</translation>
+    </message>
+    <message>
+        <source>Fastest half marathon</source>
+        <translation>最速ハーフマラソン</translation>
+    </message>
+    <message>
+        <source>%1 workout, %2, %3, %4 climbed</source>
+        <translation>ワークアウト %1 回、%2、%3、上昇 %4</translation>
+    </message>
+    <message>
+        <source>%1 workouts, %2, %3, %4 climbed</source>
+        <translation>ワークアウト %1 回、%2、%3、上昇 %4</translation>
+    </message>
+</context>
+<context>
     <name>imports</name>
     <message>
         <source>%1 and %2</source>
@@ -1688,6 +1859,101 @@ Several files or a folder cannot be opened at once.</source>
     </message>
 </context>
 <context>
+    <name>trevalo::app::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>Keep every workout opened</source>
+        <translation>開いたワークアウトをすべて保存</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>単位</translation>
+    </message>
+    <message>
+        <source>Workouts kept</source>
+        <translation>保存したワークアウト</translation>
+    </message>
+    <message>
+        <source>Personal bests</source>
+        <translation>自己ベスト</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>記録</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Totals per</source>
+        <translation>集計単位</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>週</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Totals per period</source>
+        <translation>期間ごとの合計</translation>
+    </message>
+    <message>
+        <source>Make Program…</source>
+        <translation>プログラムを作成…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>エクスポート…</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Export All…</source>
+        <translation>すべてエクスポート…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>単位:</translation>
+    </message>
+    <message>
+        <source>Forget 1 workout?</source>
+        <translation>ワークアウトを 1 件削除しますか?</translation>
+    </message>
+    <message>
+        <source>Forget %1 workouts?</source>
+        <translation>ワークアウトを %1 件削除しますか?</translation>
+    </message>
+    <message>
+        <source>They are removed from the history and are not kept again when their file is opened again.</source>
+        <translation>履歴から削除され、ファイルをもう一度開いても再び保存されません。</translation>
+    </message>
+    <message>
+        <source>CSV, one row per workout (*.csv)</source>
+        <translation>CSV、ワークアウトごとに1行 (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history was not exported.</source>
+        <translation>履歴はエクスポートされませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>trevalo::app::ImportCommand</name>
     <message>
         <source>The workout was not imported.</source>
@@ -1726,6 +1992,29 @@ Several files or a folder cannot be opened at once.</source>
     <message>
         <source>The program was not opened.</source>
         <translation>プログラムは開かれませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>trevalo::app::PeriodChart</name>
+    <message>
+        <source>Distance and pace per period</source>
+        <translation>期間ごとの距離とペース</translation>
+    </message>
+    <message>
+        <source>no workouts kept</source>
+        <translation>保存したワークアウトはありません</translation>
+    </message>
+    <message>
+        <source>%1 to %2, up to %3 %4 a period</source>
+        <translation>%1 から %2、期間あたり最大 %3 %4</translation>
+    </message>
+    <message>
+        <source>Distance up to %1 %2</source>
+        <translation>距離 最大 %1 %2</translation>
+    </message>
+    <message>
+        <source>Pace %1 to %2 %3</source>
+        <translation>ペース %1 ～ %2 %3</translation>
     </message>
 </context>
 <context>
@@ -1811,6 +2100,10 @@ Several files or a folder cannot be opened at once.</source>
     <message>
         <source>The charts were not saved.</source>
         <translation>グラフは保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>履歴…</translation>
     </message>
 </context>
 <context>

@@ -804,6 +804,177 @@ Your pace, per %1:</source>
     </message>
 </context>
 <context>
+    <name>history</name>
+    <message>
+        <source>The training history cannot be kept in %1: %2.</source>
+        <translation>无法在 %1 中保存训练历史：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 cannot be read: %2.</source>
+        <translation>无法读取训练历史 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo: it is shown, and nothing is kept in it.</source>
+        <translation>训练历史 %1 由更新版本的 trevalo 写入：仅显示，不会在其中保存任何内容。</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1) nor moved aside (%2)</source>
+        <translation>既无法读取（%1）也无法移到一旁（%2）</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not be read (%2); it was moved to %3 and a new history started.</source>
+        <translation>无法读取训练历史 %1（%2）；已将其移至 %3，并开始新的历史。</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo; this one keeps nothing in it.</source>
+        <translation>训练历史 %1 由更新版本的 trevalo 写入；此版本不会在其中保存任何内容。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not keep the workouts: %2.</source>
+        <translation>训练历史 %1 无法保存训练：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo; this one changes nothing in it.</source>
+        <translation>训练历史 %1 由更新版本的 trevalo 写入；此版本不会对其做任何更改。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not forget the workouts: %2.</source>
+        <translation>训练历史 %1 无法忘记这些训练：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not list its workouts: %2.</source>
+        <translation>训练历史 %1 无法列出其训练：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not add up its periods: %2.</source>
+        <translation>训练历史 %1 无法汇总各时段：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not add up its workouts: %2.</source>
+        <translation>训练历史 %1 无法汇总其训练：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not find the personal bests: %2.</source>
+        <translation>训练历史 %1 无法找出个人最佳：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not read a workout: %2.</source>
+        <translation>训练历史 %1 无法读取训练：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 has no workout %2.</source>
+        <translation>训练历史 %1 中没有训练 %2。</translation>
+    </message>
+    <message>
+        <source>The training history %1: the readings of workout %2 do not match its sample count.</source>
+        <translation>训练历史 %1：训练 %2 的读数与其采样数不符。</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>Distance (mi)</source>
+        <translation>距离 (mi)</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>距离 (km)</translation>
+    </message>
+    <message>
+        <source>Average speed (MPH)</source>
+        <translation>平均速度 (mph)</translation>
+    </message>
+    <message>
+        <source>Average speed (KPH)</source>
+        <translation>平均速度 (km/h)</translation>
+    </message>
+    <message>
+        <source>Average pace (/mi)</source>
+        <translation>平均配速 (/mi)</translation>
+    </message>
+    <message>
+        <source>Average pace (/km)</source>
+        <translation>平均配速 (/km)</translation>
+    </message>
+    <message>
+        <source>Climb (ft)</source>
+        <translation>爬升 (ft)</translation>
+    </message>
+    <message>
+        <source>Climb (m)</source>
+        <translation>爬升 (m)</translation>
+    </message>
+    <message>
+        <source>Calories</source>
+        <translation>卡路里</translation>
+    </message>
+    <message>
+        <source>Average pulse</source>
+        <translation>平均心率</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>时段</translation>
+    </message>
+    <message>
+        <source>Workouts</source>
+        <translation>训练次数</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Longest distance</source>
+        <translation>最长距离</translation>
+    </message>
+    <message>
+        <source>Longest time</source>
+        <translation>最长时间</translation>
+    </message>
+    <message>
+        <source>Most climb</source>
+        <translation>最大爬升</translation>
+    </message>
+    <message>
+        <source>Fastest 1 km</source>
+        <translation>最快 1 公里</translation>
+    </message>
+    <message>
+        <source>Fastest 1 mile</source>
+        <translation>最快 1 英里</translation>
+    </message>
+    <message>
+        <source>Fastest 5 km</source>
+        <translation>最快 5 公里</translation>
+    </message>
+    <message>
+        <source>Fastest 10 km</source>
+        <translation>最快 10 公里</translation>
+    </message>
+    <message>
+        <source>Fastest half marathon</source>
+        <translation>最快半程马拉松</translation>
+    </message>
+    <message>
+        <source>%1 workout, %2, %3, %4 climbed</source>
+        <translation>%1 次训练，%2，%3，爬升 %4</translation>
+    </message>
+    <message>
+        <source>%1 workouts, %2, %3, %4 climbed</source>
+        <translation>%1 次训练，%2，%3，爬升 %4</translation>
+    </message>
+</context>
+<context>
     <name>imports</name>
     <message>
         <source>%1 and %2</source>
@@ -1688,6 +1859,101 @@ Several files or a folder cannot be opened at once.</source>
     </message>
 </context>
 <context>
+    <name>trevalo::app::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>历史</translation>
+    </message>
+    <message>
+        <source>Keep every workout opened</source>
+        <translation>保存每个打开的训练</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Workouts kept</source>
+        <translation>已保存的训练</translation>
+    </message>
+    <message>
+        <source>Personal bests</source>
+        <translation>个人最佳</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>成绩</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Totals per</source>
+        <translation>汇总方式</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>周</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Totals per period</source>
+        <translation>各时段汇总</translation>
+    </message>
+    <message>
+        <source>Make Program…</source>
+        <translation>生成程序…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>导出…</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>忘记</translation>
+    </message>
+    <message>
+        <source>Export All…</source>
+        <translation>全部导出…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>单位：</translation>
+    </message>
+    <message>
+        <source>Forget 1 workout?</source>
+        <translation>忘记 1 次训练？</translation>
+    </message>
+    <message>
+        <source>Forget %1 workouts?</source>
+        <translation>忘记 %1 次训练？</translation>
+    </message>
+    <message>
+        <source>They are removed from the history and are not kept again when their file is opened again.</source>
+        <translation>它们将从历史中移除，再次打开其文件时也不会重新保存。</translation>
+    </message>
+    <message>
+        <source>CSV, one row per workout (*.csv)</source>
+        <translation>CSV，每个训练一行 (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history was not exported.</source>
+        <translation>历史未导出。</translation>
+    </message>
+</context>
+<context>
     <name>trevalo::app::ImportCommand</name>
     <message>
         <source>The workout was not imported.</source>
@@ -1726,6 +1992,29 @@ Several files or a folder cannot be opened at once.</source>
     <message>
         <source>The program was not opened.</source>
         <translation>程序未打开。</translation>
+    </message>
+</context>
+<context>
+    <name>trevalo::app::PeriodChart</name>
+    <message>
+        <source>Distance and pace per period</source>
+        <translation>各时段的距离与配速</translation>
+    </message>
+    <message>
+        <source>no workouts kept</source>
+        <translation>没有已保存的训练</translation>
+    </message>
+    <message>
+        <source>%1 to %2, up to %3 %4 a period</source>
+        <translation>%1 至 %2，每个时段最多 %3 %4</translation>
+    </message>
+    <message>
+        <source>Distance up to %1 %2</source>
+        <translation>距离 最多 %1 %2</translation>
+    </message>
+    <message>
+        <source>Pace %1 to %2 %3</source>
+        <translation>配速 %1 至 %2 %3</translation>
     </message>
 </context>
 <context>
@@ -1811,6 +2100,10 @@ Several files or a folder cannot be opened at once.</source>
     <message>
         <source>The charts were not saved.</source>
         <translation>图表未保存。</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>历史…</translation>
     </message>
 </context>
 <context>

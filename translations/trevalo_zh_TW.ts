@@ -804,6 +804,177 @@ Your pace, per %1:</source>
     </message>
 </context>
 <context>
+    <name>history</name>
+    <message>
+        <source>The training history cannot be kept in %1: %2.</source>
+        <translation>無法在 %1 中保存訓練歷史：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 cannot be read: %2.</source>
+        <translation>無法讀取訓練歷史 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo: it is shown, and nothing is kept in it.</source>
+        <translation>訓練歷史 %1 由較新版本的 trevalo 寫入：僅顯示，不會在其中保存任何內容。</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1) nor moved aside (%2)</source>
+        <translation>既無法讀取（%1）也無法移到一旁（%2）</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not be read (%2); it was moved to %3 and a new history started.</source>
+        <translation>無法讀取訓練歷史 %1（%2）；已將其移至 %3，並開始新的歷史。</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo; this one keeps nothing in it.</source>
+        <translation>訓練歷史 %1 由較新版本的 trevalo 寫入；此版本不會在其中保存任何內容。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not keep the workouts: %2.</source>
+        <translation>訓練歷史 %1 無法保存訓練：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 was written by a later version of trevalo; this one changes nothing in it.</source>
+        <translation>訓練歷史 %1 由較新版本的 trevalo 寫入；此版本不會對其做任何變更。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not forget the workouts: %2.</source>
+        <translation>訓練歷史 %1 無法忘記這些訓練：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not list its workouts: %2.</source>
+        <translation>訓練歷史 %1 無法列出其訓練：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not add up its periods: %2.</source>
+        <translation>訓練歷史 %1 無法彙總各時段：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not add up its workouts: %2.</source>
+        <translation>訓練歷史 %1 無法彙總其訓練：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not find the personal bests: %2.</source>
+        <translation>訓練歷史 %1 無法找出個人最佳：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 could not read a workout: %2.</source>
+        <translation>訓練歷史 %1 無法讀取訓練：%2。</translation>
+    </message>
+    <message>
+        <source>The training history %1 has no workout %2.</source>
+        <translation>訓練歷史 %1 中沒有訓練 %2。</translation>
+    </message>
+    <message>
+        <source>The training history %1: the readings of workout %2 do not match its sample count.</source>
+        <translation>訓練歷史 %1：訓練 %2 的讀數與其取樣數不符。</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>時長</translation>
+    </message>
+    <message>
+        <source>Distance (mi)</source>
+        <translation>距離 (mi)</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>距離 (km)</translation>
+    </message>
+    <message>
+        <source>Average speed (MPH)</source>
+        <translation>平均速度 (mph)</translation>
+    </message>
+    <message>
+        <source>Average speed (KPH)</source>
+        <translation>平均速度 (km/h)</translation>
+    </message>
+    <message>
+        <source>Average pace (/mi)</source>
+        <translation>平均配速 (/mi)</translation>
+    </message>
+    <message>
+        <source>Average pace (/km)</source>
+        <translation>平均配速 (/km)</translation>
+    </message>
+    <message>
+        <source>Climb (ft)</source>
+        <translation>爬升 (ft)</translation>
+    </message>
+    <message>
+        <source>Climb (m)</source>
+        <translation>爬升 (m)</translation>
+    </message>
+    <message>
+        <source>Calories</source>
+        <translation>卡路里</translation>
+    </message>
+    <message>
+        <source>Average pulse</source>
+        <translation>平均心率</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>時段</translation>
+    </message>
+    <message>
+        <source>Workouts</source>
+        <translation>訓練次數</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Longest distance</source>
+        <translation>最長距離</translation>
+    </message>
+    <message>
+        <source>Longest time</source>
+        <translation>最長時間</translation>
+    </message>
+    <message>
+        <source>Most climb</source>
+        <translation>最大爬升</translation>
+    </message>
+    <message>
+        <source>Fastest 1 km</source>
+        <translation>最快 1 公里</translation>
+    </message>
+    <message>
+        <source>Fastest 1 mile</source>
+        <translation>最快 1 英里</translation>
+    </message>
+    <message>
+        <source>Fastest 5 km</source>
+        <translation>最快 5 公里</translation>
+    </message>
+    <message>
+        <source>Fastest 10 km</source>
+        <translation>最快 10 公里</translation>
+    </message>
+    <message>
+        <source>Fastest half marathon</source>
+        <translation>最快半程馬拉松</translation>
+    </message>
+    <message>
+        <source>%1 workout, %2, %3, %4 climbed</source>
+        <translation>%1 次訓練，%2，%3，爬升 %4</translation>
+    </message>
+    <message>
+        <source>%1 workouts, %2, %3, %4 climbed</source>
+        <translation>%1 次訓練，%2，%3，爬升 %4</translation>
+    </message>
+</context>
+<context>
     <name>imports</name>
     <message>
         <source>%1 and %2</source>
@@ -1688,6 +1859,101 @@ Several files or a folder cannot be opened at once.</source>
     </message>
 </context>
 <context>
+    <name>trevalo::app::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>歷史</translation>
+    </message>
+    <message>
+        <source>Keep every workout opened</source>
+        <translation>保存每個開啟的訓練</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>單位</translation>
+    </message>
+    <message>
+        <source>Workouts kept</source>
+        <translation>已保存的訓練</translation>
+    </message>
+    <message>
+        <source>Personal bests</source>
+        <translation>個人最佳</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>成績</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Totals per</source>
+        <translation>彙總方式</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>週</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Totals per period</source>
+        <translation>各時段彙總</translation>
+    </message>
+    <message>
+        <source>Make Program…</source>
+        <translation>產生程式…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>匯出…</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>忘記</translation>
+    </message>
+    <message>
+        <source>Export All…</source>
+        <translation>全部匯出…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>單位：</translation>
+    </message>
+    <message>
+        <source>Forget 1 workout?</source>
+        <translation>忘記 1 次訓練？</translation>
+    </message>
+    <message>
+        <source>Forget %1 workouts?</source>
+        <translation>忘記 %1 次訓練？</translation>
+    </message>
+    <message>
+        <source>They are removed from the history and are not kept again when their file is opened again.</source>
+        <translation>它們將從歷史中移除，再次開啟其檔案時也不會重新保存。</translation>
+    </message>
+    <message>
+        <source>CSV, one row per workout (*.csv)</source>
+        <translation>CSV，每個訓練一列 (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history was not exported.</source>
+        <translation>歷史未匯出。</translation>
+    </message>
+</context>
+<context>
     <name>trevalo::app::ImportCommand</name>
     <message>
         <source>The workout was not imported.</source>
@@ -1726,6 +1992,29 @@ Several files or a folder cannot be opened at once.</source>
     <message>
         <source>The program was not opened.</source>
         <translation>程式未開啟。</translation>
+    </message>
+</context>
+<context>
+    <name>trevalo::app::PeriodChart</name>
+    <message>
+        <source>Distance and pace per period</source>
+        <translation>各時段的距離與配速</translation>
+    </message>
+    <message>
+        <source>no workouts kept</source>
+        <translation>沒有已保存的訓練</translation>
+    </message>
+    <message>
+        <source>%1 to %2, up to %3 %4 a period</source>
+        <translation>%1 至 %2，每個時段最多 %3 %4</translation>
+    </message>
+    <message>
+        <source>Distance up to %1 %2</source>
+        <translation>距離 最多 %1 %2</translation>
+    </message>
+    <message>
+        <source>Pace %1 to %2 %3</source>
+        <translation>配速 %1 至 %2 %3</translation>
     </message>
 </context>
 <context>
@@ -1811,6 +2100,10 @@ Several files or a folder cannot be opened at once.</source>
     <message>
         <source>The charts were not saved.</source>
         <translation>圖表未儲存。</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>歷史…</translation>
     </message>
 </context>
 <context>

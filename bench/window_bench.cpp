@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QDir>
 #include <QPushButton>
@@ -77,7 +78,8 @@ struct DialogWatch : QObject {
 // Combo_date with its 1024 workouts and showing the last one.
 void OpenLargestRecordFile(benchmark::State& state)
 {
-    const QString path = qEnvironmentVariable("TREVALO_LARGEST_RECORD_FILE");
+    // Absolute: the dialog reads a bare name in the folder it starts in.
+    const QString path = QFileInfo(qEnvironmentVariable("TREVALO_LARGEST_RECORD_FILE")).absoluteFilePath();
     if (path.isEmpty()) {
         state.SkipWithError("set TREVALO_LARGEST_RECORD_FILE");
         return;
@@ -103,7 +105,8 @@ BENCHMARK(OpenLargestRecordFile)->Unit(benchmark::kMillisecond)->Repetitions(5)-
 // shows the same file already (a second open, which must be no slower).
 void OpenLargestRecordFileThroughTheDialog(benchmark::State& state)
 {
-    const QString path = qEnvironmentVariable("TREVALO_LARGEST_RECORD_FILE");
+    // Absolute: the dialog reads a bare name in the folder it starts in.
+    const QString path = QFileInfo(qEnvironmentVariable("TREVALO_LARGEST_RECORD_FILE")).absoluteFilePath();
     const bool second = state.range(0) == 1;
     std::unique_ptr<Form1> window;
     for (auto _ : state) {

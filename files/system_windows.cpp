@@ -131,9 +131,9 @@ std::error_code kind_of(const std::string& path, Kind& kind, unsigned& mode)
     mode = 0;
     const std::wstring name = wide(path);
     const DWORD attributes = ::GetFileAttributesW(name.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return last_error();
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    // A pipe's name (\\.\pipe\...) has no attributes; its handle tells.
+    const std::error_code no_attributes = attributes == INVALID_FILE_ATTRIBUTES ? last_error() : std::error_code();
+    if (!no_attributes && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         kind = Kind::folder;
         return {};
     }
@@ -142,6 +142,8 @@ std::error_code kind_of(const std::string& path, Kind& kind, unsigned& mode)
     const HANDLE handle = ::CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
+        if (no_attributes)
+            return no_attributes;
         kind = Kind::regular;  // a file another program holds exclusively is still a file
         return {};
     }

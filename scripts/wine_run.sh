@@ -29,4 +29,12 @@ if [ ! -f "$WINEPREFIX/.trevalo-ready" ]; then
         fi
     ) 9> "$out/.wine-prefix.lock"
 fi
+# The offscreen platform of a Windows Qt reads fonts only from a folder:
+# Liberation Sans, metrically Arial, and WenQuanYi for Chinese and Japanese.
+fonts=$out/fonts
+if [ ! -d "$fonts" ]; then
+    mkdir -p "$fonts"
+    ln -sf /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$fonts/" 2> /dev/null
+fi
+export WINEQT_QPA_FONTDIR=${WINEQT_QPA_FONTDIR:-Z:$fonts}
 exec "${TREVALO_WINE_RUN:-$repo/../shared/toolchains/wine-run.sh}" "$@"

@@ -38,6 +38,9 @@ public:
 
     std::string message(int code) const override
     {
+        // What a user meets on Linux too, in the same words there.
+        if (const std::error_condition same = default_error_condition(code); same.category() == std::generic_category())
+            return same.message();
         wchar_t* text = nullptr;
         const DWORD length = ::FormatMessageW(
             FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,

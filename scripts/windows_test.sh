@@ -33,6 +33,10 @@ xvfb_pid=$!
 read -r -t 20 display <&3 || { echo "FAIL: Xvfb did not start"; exit 1; }
 cleanup() { kill "$xvfb_pid" 2>/dev/null || true; WINEPREFIX=$repo/build/windows/wine /usr/lib/wine/wineserver -k 2>/dev/null || true; }
 trap cleanup EXIT
+# The tests left the prefix's Wine running without a display, and a window
+# would go to that: a new one starts on the X server.
+WINEPREFIX=$repo/build/windows/wine /usr/lib/wine/wineserver -k 2> /dev/null || true
+WINEPREFIX=$repo/build/windows/wine /usr/lib/wine/wineserver -w 2> /dev/null || true
 title="TREVALO USB AP v0.9"
 DISPLAY=":$display" WINEQT_QPA_PLATFORM=windows scripts/wine_run.sh "$build/app/trevalo.exe" &
 app=$!

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -59,13 +60,13 @@ TEST(AtomicWriterOnWindows, ReplacesTheFileOrSaysWhyAndChangesNothing)
         std::string written;  // the path given, as the dialog gives it
         bool locked;
         const char* error;  // the failure, or how it starts when it ends in the system's reason
-        bool reason = false;
         const char* lands = "R300.cus";
+        bool reason = false;
     } rows[] = {
         {"a new file, with a drive letter and backslashes", utf8(folder) + "\\new.cus", false, "", "new.cus"},
         {"a longer file replaced, forward slashes", utf8(folder) + "/R300.cus", false, ""},
         {"a file another program holds open", utf8(folder) + "\\R300.cus", true,
-         "Could not put the new file in place: ", true},
+         "Could not put the new file in place: ", "R300.cus", true},
         {"a device", utf8(folder) + "\\NUL", false,
          "Could not replace the file: it is a device or a pipe, not a regular file"},
     };

@@ -1,5 +1,6 @@
 #include "exports/fit_activity_writer.h"
 
+#include "base/clock.h"
 #include "exports/fit_file_id.h"
 #include "fit/crc.h"
 #include "fit/profile.h"
@@ -29,16 +30,6 @@ using profile::event_type_start, profile::event_type_stop, profile::event_type_s
 using profile::activity_type_manual;
 
 
-// The machine's zone offset at that moment (summer time included), which
-// the activity's local_timestamp adds to UTC; 0 where the zone is unknown.
-std::int64_t zone_offset_s(std::int64_t unix_time)
-{
-    const std::time_t time = static_cast<std::time_t>(unix_time);
-    std::tm local{};
-    if (!localtime_r(&time, &local))
-        return 0;
-    return local.tm_gmtoff;
-}
 
 std::optional<std::int64_t> scaled(double value, double scale)
 {

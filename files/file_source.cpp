@@ -2,68 +2,68 @@
 
 #include "base/translation.h"
 
-#include <cerrno>
-#include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "files/system.h"
 
 namespace trevalo::files {
 
 namespace {
 
-std::string refusal_of(unsigned mode)
+std::string refusal_of(system::Kind kind)
 {
-    if (S_ISDIR(mode))
+    switch (kind) {
+    case system::Kind::folder:
         return translated("files", "This is a folder, not a file that can be read.");
-    if (S_ISFIFO(mode))
+    case system::Kind::pipe:
         return translated("files", "This is a named pipe, not a file that can be read.");
-    if (S_ISSOCK(mode))
+    case system::Kind::socket:
         return translated("files", "This is a socket, not a file that can be read.");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
+    case system::Kind::device:
         return translated("files", "This is a device, not a file that can be read.");
-    return translated("files", "This is not a regular file, not a file that can be read.");
+    default:
+        return translated("files", "This is not a regular file, not a file that can be read.");
+    }
 }
 
-// Taken at once: errno changes with the next call.
-Result<void> system_failure() { return Result<void>::failure(std::strerror(errno)); }
+Result<void> system_failure(std::error_code error) { return Result<void>::failure(error.message()); }
 
 }  // namespace
 
 FileSource::~FileSource()
 {
     if (fd_ >= 0)
-        ::close(fd_);
+        (void)system::close(fd_);
 }
 
-Result<void> FileSource::refuse_unless_regular(unsigned mode)
+Result<void> FileSource::refuse_unless_regular(system::Kind kind)
 {
-    if (S_ISREG(mode))
+    if (kind == system::Kind::regular)
         return {};
     not_a_file_ = true;
-    return Result<void>::failure(refusal_of(mode));
+    return Result<void>::failure(refusal_of(kind));
 }
 
 Result<void> FileSource::open(const std::string& path)
 {
     // Looked at before opening, since opening some devices already acts.
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return system_failure();
-    if (Result<void> regular = refuse_unless_regular(info.st_mode); !regular)
+    system::Kind kind = system::Kind::other;
+    unsigned mode = 0;
+    if (const std::error_code error = system::kind_of(path, kind, mode))
+        return system_failure(error);
+    if (Result<void> regular = refuse_unless_regular(kind); !regular)
         return regular;
-    // Non-blocking, in case the path was replaced by a pipe in between.
-    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    std::error_code error;
+    fd_ = system::open_for_reading(path, error);
     if (fd_ < 0)
-        return system_failure();
-    Result<void> opened = ::fstat(fd_, &info) == 0 ? refuse_unless_regular(info.st_mode) : system_failure();
+        return system_failure(error);
+    // Again once open, in case the path was replaced in between.
+    error = system::kind_of(fd_, kind, size_);
+    Result<void> opened = error ? system_failure(error) : refuse_unless_regular(kind);
     if (!opened) {
-        ::close(fd_);
+        (void)system::close(fd_);
         fd_ = -1;
+        size_ = 0;
         return opened;
     }
-    size_ = static_cast<std::uint64_t>(info.st_size);
     return {};
 }
 
@@ -86,11 +86,11 @@ Result<std::string> FileSource::read_up_to(std::size_t count)
 Result<std::size_t> FileSource::read(char* buffer, std::size_t size)
 {
     for (;;) {
-        const ssize_t got = ::read(fd_, buffer, size);
+        const long long got = system::read_some(fd_, buffer, size);
         if (got >= 0)
             return static_cast<std::size_t>(got);
-        if (errno != EINTR)
-            return Result<std::size_t>::failure(std::strerror(errno));
+        if (const std::error_code error = system::last_error(); !system::interrupted(error))
+            return Result<std::size_t>::failure(error.message());
     }
 }
 

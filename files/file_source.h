@@ -6,6 +6,7 @@
 // /dev/zero never ends.
 
 #include "base/result.h"
+#include "files/system.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,7 +36,7 @@ public:
     std::uint64_t size() const { return size_; }
 
 private:
-    Result<void> refuse_unless_regular(unsigned mode);
+    Result<void> refuse_unless_regular(system::Kind kind);
 
     int fd_ = -1;
     std::uint64_t size_ = 0;

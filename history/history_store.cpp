@@ -1,12 +1,13 @@
 #include "history/history_store.h"
 
+#include "base/clock.h"
 #include "base/translation.h"
+#include "history/places.h"
 
 #include "records/sample_levels.h"
 #include "records/start_time.h"
 
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -196,9 +197,7 @@ std::optional<std::vector<records::RawSample>> decode(std::string_view bytes, in
 
 std::string stamp(std::int64_t utc)
 {
-    const std::time_t t = static_cast<std::time_t>(utc);
-    std::tm tm{};
-    gmtime_r(&t, &tm);
+    const std::tm tm = utc_fields(utc);
     char text[32];
     std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &tm);
     return text;
@@ -335,11 +334,6 @@ std::string default_history_path(const char* xdg_data_home, const char* home)
     return base + "/trevalo/history.sqlite";
 }
 
-std::string default_history_path()
-{
-    return default_history_path(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-}
-
 Identity workout_identity(const records::RecordStore& store, int r, std::string_view date_line)
 {
     Hasher h;
@@ -429,8 +423,8 @@ Result<HistoryStore> HistoryStore::open(const std::string& path, std::int64_t no
 
     // SQLite's reason for a file it cannot make is that of its last try,
     // to open the file read-only: "No such file or directory".
-    if (!fs::exists(path, error) && ::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0)
-        return cannot(std::strerror(errno));
+    if (std::string why; !fs::exists(path, error) && !may_create_in(folder.empty() ? "." : folder.string(), why))
+        return cannot(why);
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         const std::string why = sqlite_error(db);

@@ -29,6 +29,8 @@ namespace trevalo::history {
 // variables' values are given (null when unset), so that the choice can be
 // tried without changing the environment.
 std::string default_history_path(const char* xdg_data_home, const char* home);
+// Where this system keeps a user's data: the rule above on Linux,
+// %LOCALAPPDATA%\trevalo\history.sqlite on Windows (history/places.h).
 std::string default_history_path();
 
 // The schema this build writes.

@@ -14,6 +14,8 @@ namespace trevalo::test_support {
 // Empty when the SDK can run, else why not.
 inline std::string why_no_sdk()
 {
+    if (std::string unreachable = missing("true", "a shell"); !unreachable.empty())
+        return unreachable;
     if (std::string(TREVALO_NODE).empty() || !std::filesystem::exists(TREVALO_NODE))
         return "Node.js is not installed";
     if (!std::filesystem::exists(TREVALO_SOURCE_DIR "/node_modules/@garmin/fitsdk"))

@@ -2,52 +2,23 @@
 
 // The exported files are read back by the readers they are written for
 // (Garmin's FIT SDK under Node.js, xmllint, Python's csv module), run as
-// commands on temporary files.
+// commands on temporary files. Those are Linux programs: a Windows build's
+// tests, run under Wine, cannot start them and skip (read_back_windows.cpp).
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 #include <utility>
 #include <vector>
-
-#include <sys/wait.h>
 
 namespace trevalo::test_support {
 
 // Runs `command` with the paths of temporary files holding `files` appended
 // as its arguments. Gives its exit status (-1 when it did not run or exit)
 // and its standard output and error.
-inline std::pair<int, std::string> read_back(std::string command, const std::vector<std::string>& files)
-{
-    std::vector<std::string> paths;
-    for (const std::string& bytes : files) {
-        paths.push_back(::testing::TempDir() + "trevalo_export_XXXXXX");
-        // A file that could not be made or written fails in the reader.
-        ::close(::mkstemp(paths.back().data()));
-        std::ofstream(paths.back(), std::ios::binary) << bytes;
-        command += " '" + paths.back() + "'";
-    }
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    for (std::size_t got; pipe && (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, got);
-    const int status = pipe ? ::pclose(pipe) : -1;
-    for (const std::string& path : paths)
-        std::remove(path.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
+std::pair<int, std::string> read_back(std::string command, const std::vector<std::string>& files);
 
 // Why a reader cannot run here (`probe`, a shell test, fails), empty when it
 // can: a packager's plain build installs none of them, and its build machine
 // may lack the programs too.
-inline std::string missing(const std::string& probe, const std::string& reason)
-{
-    return std::system((probe + " > /dev/null 2>&1").c_str()) == 0 ? std::string() : "needs " + reason;
-}
+std::string missing(const std::string& probe, const std::string& reason);
 
 }  // namespace trevalo::test_support

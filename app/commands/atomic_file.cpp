@@ -2,7 +2,6 @@
 
 #include "files/atomic_writer.h"
 
-#include <QFile>
 
 namespace trevalo::app {
 
@@ -10,7 +9,7 @@ Result<void> write_file_atomically(const QString& path, QByteArrayView bytes, fi
 {
     files::AtomicWriter plain;
     return (writer ? *writer : plain)
-        .write(QFile::encodeName(path).toStdString(), std::string_view(bytes.data(), bytes.size()));
+        .write(path.toStdString(), std::string_view(bytes.data(), bytes.size()));
 }
 
 }  // namespace trevalo::app

@@ -1,4 +1,5 @@
 #include "app/commands/history_service.h"
+#include "folders/settings_place.h"
 
 #include <QDateTime>
 #include <QSettings>
@@ -9,7 +10,7 @@ namespace {
 
 QSettings settings()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("trevalo"),
+    return QSettings(folders::settings_format(), QSettings::UserScope, QStringLiteral("trevalo"),
                      QStringLiteral("trevalo"));
 }
 

@@ -7,7 +7,6 @@
 #include "files/file_source.h"
 #include "imports/workout_import.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -50,7 +49,7 @@ void ImportCommand::import(const QString& path)
     };
     // Only regular files, read whole: a pipe or a device is answered at once.
     files::FileSource source;
-    if (const Result<void> opening = source.open(QFile::encodeName(path).toStdString()); !opening)
+    if (const Result<void> opening = source.open(path.toStdString()); !opening)
         return refused(QString::fromLocal8Bit(opening.error()));
     if (source.size() > kLargestWorkoutFile)
         return refused(tr("The file holds %1 bytes, far more than a workout file.").arg(source.size()));

@@ -1,6 +1,7 @@
 #include "app/commands/kind_folder_dialog.h"
 
 #include "folders/dialog_folders.h"
+#include "folders/settings_place.h"
 
 #include <QFileDialog>
 #include <QSettings>
@@ -10,7 +11,7 @@ namespace trevalo::app {
 int exec_in_kind_folder(QFileDialog& dialog, folders::FileKind kind, const QString& proposed)
 {
     // Read anew for every dialog: another window of the tool may have moved on.
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("trevalo"),
+    QSettings settings(folders::settings_format(), QSettings::UserScope, QStringLiteral("trevalo"),
                        QStringLiteral("trevalo"));
     folders::DialogFolders folders(settings);
     dialog.setDirectory(folders.start_folder(kind, proposed));

@@ -8,7 +8,6 @@
 #include "program_file/program_file.h"
 #include "program_file/program_reader.h"
 
-#include <QFile>
 #include <QFileDialog>
 
 #include <span>
@@ -41,7 +40,7 @@ void OpenCommand::open(const QString& path)
     // pipe, a device or a large file is answered at once.
     files::FileSource source;
     QString refusal;
-    if (const Result<void> opening = source.open(QFile::encodeName(path).toStdString()); !opening) {
+    if (const Result<void> opening = source.open(path.toStdString()); !opening) {
         refusal = QString::fromLocal8Bit(opening.error());
     } else if (source.size() != program_file::kFileSize) {
         refusal = QString::fromStdString(program_file::size_refusal(source.size()));

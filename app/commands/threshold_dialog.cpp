@@ -1,4 +1,5 @@
 #include "app/commands/threshold_dialog.h"
+#include "folders/settings_place.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -38,7 +39,7 @@ std::optional<double> ask_pace(QWidget* parent, program::Unit unit, const PaceQu
 {
     const bool miles = unit == program::Unit::MPH;
     const double metres = miles ? program::kMetresPerMile : 1000.0;
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("trevalo"),
+    QSettings settings(folders::settings_format(), QSettings::UserScope, QStringLiteral("trevalo"),
                        QStringLiteral("trevalo"));
     const double remembered = settings.value(question.key, question.default_s_per_km).toDouble();
     const long shown = std::lround(remembered * metres / 1000.0);

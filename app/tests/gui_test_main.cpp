@@ -5,6 +5,7 @@
 // the layout runs once per language.
 
 #include "app/window/language.h"
+#include "folders/settings_place.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -21,9 +22,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     trevalo::app::install_language(trevalo::app::language_for(QLocale::system().uiLanguages()));
     const QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(trevalo::folders::settings_format(), QSettings::UserScope, settings.path());
     // The training history too: each run starts one of its own.
     const QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    qputenv("LOCALAPPDATA", data.path().toLocal8Bit());
     return RUN_ALL_TESTS();
 }

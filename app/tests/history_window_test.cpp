@@ -4,6 +4,7 @@
 #include "window_helpers.h"
 
 #include "app/window/history_window.h"
+#include "folders/settings_place.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -54,7 +55,7 @@ public:
     void TearDown() override
     {
         window.reset();
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "trevalo", "trevalo").remove("history");
+        QSettings(folders::settings_format(), QSettings::UserScope, "trevalo", "trevalo").remove("history");
     }
 
     void start(const QString& data_home = {})

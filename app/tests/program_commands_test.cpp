@@ -6,6 +6,7 @@
 #include "records/record_program.h"
 #include "records/tests/record_file_builder.h"
 #include "test_support/fit_files.h"
+#include "folders/settings_place.h"
 
 #include <QSettings>
 #include <QSpinBox>
@@ -120,7 +121,7 @@ TEST_F(ProgramCommands, ExportThenImportGivesTheProgramBack)
 // and remembers it; what cannot be imported says why and changes nothing.
 TEST_F(ProgramCommands, ImportAsksForAMissingPaceAndRefusesWhatItCannotRead)
 {
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "trevalo", "trevalo").remove("import");
+    QSettings(folders::settings_format(), QSettings::UserScope, "trevalo", "trevalo").remove("import");
     const QString zwo = write("run.zwo", "<workout_file><sportType>run</sportType><workout>"
                                          "<SteadyState Duration=\"1800\" Power=\"1\"/>"
                                          "<SteadyState Duration=\"1\" Power=\"0.5\"/></workout></workout_file>");
@@ -170,7 +171,7 @@ TEST_F(ProgramCommands, ImportsAWatchsRunFromOutsideAndAHillSessionAtItsPace)
     const QString fit = write("QM20_REC.cus", test_support::activity_file(run));
     const QString zwo = write("hills.zwo", "<workout_file><sportType>run</sportType><workout>"
                                            "<SteadyState Duration=\"1200\" Slope=\"4\"/></workout></workout_file>");
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "trevalo", "trevalo").remove("import");
+    QSettings(folders::settings_format(), QSettings::UserScope, "trevalo", "trevalo").remove("import");
     const auto pace = [](QWidget* dialog) {
         EXPECT_EQ(dialog->objectName(), "SteadyPaceDialog");
         dialog->findChild<QSpinBox*>("Spin_pace_min")->setValue(8);

@@ -23,7 +23,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
-#include <QFile>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -176,7 +175,7 @@ void Form1::open_path(const QString& path)
     files::FileSource source;
     std::string head;
     std::uint64_t size = 0;
-    if (source.open(QFile::encodeName(path).toStdString())) {
+    if (source.open(path.toStdString())) {
         size = source.size();
         if (Result<std::string> read = source.read_up_to(imports::kOutsideHeadBytes))
             head = std::move(read).value();

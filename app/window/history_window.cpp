@@ -11,6 +11,7 @@
 #include "exports/record_workout.h"
 #include "history/history_table.h"
 #include "records/workout_chart.h"
+#include "folders/settings_place.h"
 
 #include <QAbstractTableModel>
 #include <QCheckBox>
@@ -36,7 +37,7 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 QSettings settings()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("trevalo"),
+    return QSettings(folders::settings_format(), QSettings::UserScope, QStringLiteral("trevalo"),
                      QStringLiteral("trevalo"));
 }
 const QString kUnitKey = QStringLiteral("history/unit");

@@ -18,7 +18,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -190,7 +189,7 @@ void RecordTab::Command_open_Click()
 bool RecordTab::load(const QString& path, const std::function<void()>& opened)
 {
     files::FileSource source;
-    if (const Result<void> opening = source.open(QFile::encodeName(path).toStdString()); !opening) {
+    if (const Result<void> opening = source.open(path.toStdString()); !opening) {
         // A pipe, a device or a folder changes nothing; a file that cannot
         // be opened leaves the display emptied, as a failed load does.
         if (!source.not_a_file()) {

@@ -51,7 +51,12 @@ std::string second_log()
 
 class History : public ::testing::Test {
 public:
-    void SetUp() override { start(); }
+    void SetUp() override
+    {
+        // An empty path would name the working folder, which a row empties.
+        ASSERT_TRUE(data.isValid() && folder.isValid());
+        start();
+    }
     void TearDown() override
     {
         window.reset();
@@ -254,6 +259,7 @@ TEST_F(History, AFailingHistoryNeverKeepsALogFromShowing)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         window.reset();
+        ASSERT_FALSE(data.path().isEmpty());
         QDir(data.path()).removeRecursively();
         QDir().mkpath(data.path());
         start(row.prepare(*this));

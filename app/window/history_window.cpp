@@ -296,6 +296,9 @@ history::Unit HistoryWindow::unit() const { return unit_->currentIndex() == 1 ? 
 
 void HistoryWindow::refresh()
 {
+    // Only the latest reading is shown: an earlier one (asked for by a keep
+    // that ended, before the user chose another period) may come after it.
+    const int number = ++refreshes_;
     const std::optional<Unit> wanted = unit_chosen_ ? std::optional(unit()) : std::nullopt;
     const history::Period period = period_->currentIndex() == 1 ? history::Period::Month : history::Period::Week;
     history_.ask<Snapshot>(
@@ -328,7 +331,10 @@ void HistoryWindow::refresh()
             s.overall = std::move(overall).value();
             return s;
         },
-        [this](Snapshot s) { show_snapshot(std::move(s)); });
+        [this, number](Snapshot s) {
+            if (number == refreshes_)
+                show_snapshot(std::move(s));
+        });
 }
 
 void HistoryWindow::show_snapshot(Snapshot s)

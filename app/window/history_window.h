@@ -83,6 +83,7 @@ private:
     std::vector<std::optional<std::int64_t>> best_ids_;
     std::optional<WorkoutInHand> chosen_;
     std::int64_t asked_ = 0;  // the workout chosen last, whose readings were asked for
+    int refreshes_ = 0;  // readings of the history asked for
     bool read_only_ = false;
     bool unit_chosen_ = false;  // by the user, now or in an earlier run
 };

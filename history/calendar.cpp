@@ -18,18 +18,6 @@ std::int64_t days_from_civil(std::int64_t y, int m, int d)
     return era * 146097 + doe - 719468;
 }
 
-// The civil year of a day since 1970-01-01.
-int year_of(std::int64_t days)
-{
-    days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const std::int64_t doe = days - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    return static_cast<int>(yoe + era * 400 + (mp >= 10 ? 1 : 0));
-}
-
 // The date of a day since 1970-01-01.
 records::LocalTime civil_from_days(std::int64_t days)
 {
@@ -43,6 +31,9 @@ records::LocalTime civil_from_days(std::int64_t days)
     const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
     return {static_cast<int>(yoe + era * 400 + (m <= 2 ? 1 : 0)), m, d, 0, 0};
 }
+
+// The civil year of a day since 1970-01-01.
+int year_of(std::int64_t days) { return civil_from_days(days).year; }
 
 }  // namespace
 

@@ -11,12 +11,14 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -231,19 +233,21 @@ struct Check {
     std::string why;
 };
 
-// Looks at an existing file without writing to it.
+// Looks at an existing file without writing to it. Only damage that SQLite
+// names, or that the integrity check finds, makes it Broken: a lock, the
+// disk, the rights, or the journal of a process killed while keeping (which
+// a read-only look may not replay) are no damage, and a history moved aside
+// for them would be lost from view. The open that follows says what they are.
 Check check_existing(const std::string& path)
 {
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        Check c{Found::Broken, sqlite_error(db)};
-        close(db);
-        return c;
-    }
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     Check c;
+    bool damage_found = false;
     std::int64_t at = 0;
-    {
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        c = {Found::Broken, sqlite_error(db)};
+    } else {
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
         Statement version(db, "PRAGMA user_version");
         if (!version || version.step() != SQLITE_ROW) {
             c = {Found::Broken, sqlite_error(db)};
@@ -261,19 +265,32 @@ Check check_existing(const std::string& path)
             break;
         const std::string sql = "PRAGMA integrity_check" + table;
         Statement integrity(db, sql.c_str());
-        if (!integrity || integrity.step() != SQLITE_ROW)
+        if (!integrity || integrity.step() != SQLITE_ROW) {
             c = {Found::Broken, sqlite_error(db)};
-        else if (integrity.text(0) != "ok")
+        } else if (integrity.text(0) != "ok") {
             c = {Found::Broken, integrity.text(0)};
+            damage_found = true;
+        }
     }
-    // A failure to read the file is no damage: the lock, the disk, the
-    // rights may be to blame, and the history is not to be moved for them.
-    const int code = sqlite3_errcode(db) & 0xff;
-    if (c.found == Found::Broken && (code == SQLITE_BUSY || code == SQLITE_CANTOPEN || code == SQLITE_IOERR ||
-                                     code == SQLITE_PERM || code == SQLITE_NOMEM))
-        c.found = Found::Good;  // left to the open that follows to say why
+    const int code = db ? sqlite3_errcode(db) & 0xff : SQLITE_NOMEM;
+    if (c.found == Found::Broken && !damage_found && code != SQLITE_CORRUPT && code != SQLITE_NOTADB)
+        c.found = Found::Good;
     close(db);
     return c;
+}
+
+// Two processes switching a new file to WAL at once each hold a read lock
+// and want the other's gone: SQLite answers one of them "locked" at once,
+// without waiting, so the wait is here.
+Result<void> to_wal(sqlite3* db)
+{
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+    for (;;) {
+        Result<void> switched = run(db, "PRAGMA journal_mode = WAL");
+        if (switched || (sqlite3_errcode(db) & 0xff) != SQLITE_BUSY || std::chrono::steady_clock::now() > until)
+            return switched;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
 }
 
 // Brings the schema up to this build's; a later build's, written since the
@@ -425,6 +442,7 @@ Result<HistoryStore> HistoryStore::open(const std::string& path, std::int64_t no
     // to open the file read-only: "No such file or directory".
     if (std::string why; !fs::exists(path, error) && !may_create_in(folder.empty() ? "." : folder.string(), why))
         return cannot(why);
+    const bool existed = fs::exists(path, error);
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         const std::string why = sqlite_error(db);
@@ -435,7 +453,7 @@ Result<HistoryStore> HistoryStore::open(const std::string& path, std::int64_t no
     HistoryStore store(db, path, false, std::move(notice));
     // Readers never wait for a writer; NORMAL is safe in WAL mode: a crash
     // loses at most the last transactions, never the file.
-    Result<void> ready = run(db, "PRAGMA journal_mode = WAL");
+    Result<void> ready = to_wal(db);
     if (ready)
         ready = run(db, "PRAGMA synchronous = NORMAL");
     bool later = false;
@@ -443,7 +461,10 @@ Result<HistoryStore> HistoryStore::open(const std::string& path, std::int64_t no
         ready = migrate(db, later);
     store.read_only_ = later;
     if (!ready) {
-        const bool made = fs::file_size(path, error) == 0;
+        // Only a file this open made, and that no other process holds, is
+        // taken away again: removing one in use would fail that process too.
+        const int code = sqlite3_errcode(db) & 0xff;
+        const bool made = !existed && fs::file_size(path, error) == 0 && code != SQLITE_BUSY && code != SQLITE_LOCKED;
         store = HistoryStore(nullptr, {}, false, {});
         if (made) {
             // Nothing half-made left behind.

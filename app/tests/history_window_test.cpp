@@ -65,7 +65,9 @@ public:
 
     void start(const QString& data_home = {})
     {
-        qputenv("XDG_DATA_HOME", (data_home.isEmpty() ? data.path() : data_home).toLocal8Bit());
+        const QByteArray home = (data_home.isEmpty() ? data.path() : data_home).toLocal8Bit();
+        qputenv("XDG_DATA_HOME", home);  // where Linux keeps the history
+        qputenv("LOCALAPPDATA", home);   // and Windows
         window = std::make_unique<Form1>();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -6,6 +6,9 @@
 ; uninstaller that takes all of it away again, the user's settings and
 ; history excepted.
 Unicode true
+; A 64-bit installer for a 64-bit program: it runs wherever the program does,
+; Wine without its 32-bit half included.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

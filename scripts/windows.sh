@@ -84,11 +84,7 @@ if [ "$tests" = ON ] && [ ! -d "$deps/lib/cmake/GTest" ]; then
 fi
 
 # --- the program --------------------------------------------------------------
-build "$qt/bin/qt-cmake" -S . -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DTREVALO_WERROR=ON -DTREVALO_TESTS=$tests \
-    -DSQLite3_INCLUDE_DIR="$deps/include" -DSQLite3_LIBRARY="$deps/lib/libsqlite3.a" \
-    -DGTest_DIR="$deps/lib/cmake/GTest" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$repo/scripts/wine_run.sh" > /dev/null
+build cmake --preset windows -DTREVALO_TESTS=$tests > /dev/null
 build cmake --build "$out/build" -j "$jobs"
 
 # --- the zip and the installer ------------------------------------------------

@@ -84,6 +84,9 @@ if [ "$tests" = ON ] && [ ! -d "$deps/lib/cmake/GTest" ]; then
 fi
 
 # --- the program --------------------------------------------------------------
+# The icon in every size the Start menu and Explorer ask for, from the PNGs
+# the Linux package installs.
+convert $(for s in 16 24 32 48 64 128 256; do echo "packaging/icons/trevalo_$s.png"; done) "$out/trevalo.ico"
 build cmake --preset windows -DTREVALO_TESTS=$tests > /dev/null
 build cmake --build "$out/build" -j "$jobs"
 
@@ -94,9 +97,6 @@ rm -rf "$out/stage" && mkdir -p "$stage"
 "$toolchains/deploy.sh" "$out/build/app/trevalo.exe" "$stage"
 cp README.md "$stage/README.md"
 (cd "$out/stage" && rm -f "$out/$name.zip" && zip -qr -X "$out/$name.zip" "$name")
-# The icon in every size the Start menu and Explorer ask for, from the PNGs
-# the Linux package installs.
-convert $(for s in 16 24 32 48 64 128 256; do echo "packaging/icons/trevalo_$s.png"; done) "$out/trevalo.ico"
 makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$out/$name-setup.exe" \
     -DICON="$out/trevalo.ico" "$repo/packaging/windows/trevalo.nsi"
 echo "Wrote $out/$name.zip and $out/$name-setup.exe"

@@ -19,21 +19,10 @@ packages=(
     fonts-liberation fonts-wqy-microhei
 )
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
 # Node.js and npm run the FIT test's reader; a machine that has them from
 # elsewhere keeps its own.
-command -v npm > /dev/null || missing+=(nodejs npm)
-
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+command -v npm > /dev/null || packages+=(nodejs npm)
+"$(dirname "$0")/apt_install_missing.sh" "${packages[@]}"
 
 # Test-only tools from npm (Garmin's FIT SDK), exactly as the lock file says.
 cd "$(dirname "$0")/.."

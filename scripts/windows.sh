@@ -25,17 +25,7 @@ build() { nice -n 19 "$@"; }
 packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine nsis zip xz-utils
           fonts-liberation cmake ninja-build qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
           googletest tcl xvfb x11-utils imagemagick)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/apt_install_missing.sh "${packages[@]}"
 [ -r "$qt_archive" ] || { echo "No Qt for MinGW at $qt_archive" >&2; exit 1; }
 
 # --- Qt, unpacked once per archive -------------------------------------------

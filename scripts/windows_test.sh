@@ -26,7 +26,7 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo -n"
 for locale in de_DE es_ES fr_FR ja_JP zh_CN zh_TW; do
     locale -a 2> /dev/null | grep -qx "$locale.utf8" && continue
-    [ -d /usr/share/i18n/locales ] || DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends locales > /dev/null || true
+    [ -d /usr/share/i18n/locales ] || scripts/apt_install_missing.sh locales > /dev/null || true
     $sudo localedef -i "$locale" -f UTF-8 "$locale.UTF-8" 2> /dev/null || echo "No $locale locale: its language runs under Wine report a skip"
 done
 build=build/windows/build
